@@ -1,0 +1,6 @@
+// Array of doubles.
+#pragma once
+
+#include "acarray.h"
+
+using AcGeDoubleArray = AcArray<double>;

@@ -1,0 +1,6 @@
+// Array of integers.
+#pragma once
+
+#include "acarray.h"
+
+using AcGeIntArray = AcArray<int>;
