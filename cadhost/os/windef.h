@@ -77,3 +77,4 @@ constexpr UINT WM_COPYDATA = 0x004A;
 using HRESULT = LONG;
 constexpr HRESULT S_OK = 0;
 constexpr HRESULT E_FAIL = static_cast<HRESULT>(0x80004005U);
+using ULONGLONG = std::uint64_t;
