@@ -11,7 +11,8 @@ public:
 
     explicit AcGeKnotVector(int size = 0, int growSize = 8);
     AcGeKnotVector(int size, const double source[], double tol = globalKnotTolerance);
-    AcGeKnotVector(const AcGeDoubleArray& dblArray, double tol = globalKnotTolerance); // NOLINT
+    // NOLINTNEXTLINE(google-explicit-constructor): a double array converts to a knot vector, as in the host.
+    AcGeKnotVector(const AcGeDoubleArray& dblArray, double tol = globalKnotTolerance);
 
     double& operator[](int i) { return m_knots[i]; }
     double operator[](int i) const { return m_knots[i]; }
@@ -28,7 +29,6 @@ public:
     bool contains(double param) const;
     bool isOn(double knot) const;
 
-    AcGeKnotVector& reverse();
     AcGeKnotVector& removeAt(int i);
     AcGeKnotVector& insertAt(int indx, double u, int multiplicity = 1);
     int append(double val) { return m_knots.append(val); }
@@ -57,7 +57,6 @@ public:
     const double* getPtr() const { return m_knots.asArrayPtr(); }
     const double* asArrayPtr() const { return m_knots.asArrayPtr(); }
     double* asArrayPtr() { return m_knots.asArrayPtr(); }
-    const AcGeDoubleArray& asDoubleArray() const { return m_knots; }
 
     double tolerance() const { return m_tolerance; }
     AcGeKnotVector& setTolerance(double tol)

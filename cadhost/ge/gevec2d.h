@@ -37,7 +37,7 @@ public:
 
     // Angle from the x axis, counter-clockwise, in [0, 2*pi).
     double angle() const;
-    // Signed angle from this vector to vec, in [-pi, pi]; positive when vec lies counter-clockwise.
+    // Angle between the two vectors, in [0, pi].
     double angleTo(const AcGeVector2d& vec) const;
 
     AcGeVector2d normal(const AcGeTol& tol = AcGeContext::gTol) const;

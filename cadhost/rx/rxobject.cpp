@@ -155,11 +155,15 @@ SystemRegistry& systemRegistry()
 {
     static SystemRegistry* instance = [] {
         auto* created = new SystemRegistry();
-        AcRxObject::rxInit();
-        gClassDesc = newAcRxClass(ACRX_T("AcRxClass"), ACRX_T("AcRxObject"), 0, nullptr, nullptr,
-                                  ACRX_T("cadhost"));
-        gDictionaryDesc = newAcRxClass(ACRX_T("AcRxDictionary"), ACRX_T("AcRxObject"), 0, nullptr, nullptr,
-                                       ACRX_T("cadhost"));
+        // newAcRxClass would ask for the registry that is being made, so the first classes go in directly.
+        auto add = [created](const ACHAR* name, const ACHAR* parentName) {
+            auto* rxClass = new AcRxClass(name, parentName, 0, 0, 0, nullptr, nullptr, ACRX_T("cadhost"));
+            created->classes->atPut(name, rxClass);
+            return rxClass;
+        };
+        AcRxObject::gpDesc = add(ACRX_T("AcRxObject"), nullptr);
+        gClassDesc = add(ACRX_T("AcRxClass"), ACRX_T("AcRxObject"));
+        gDictionaryDesc = add(ACRX_T("AcRxDictionary"), ACRX_T("AcRxObject"));
         return created;
     }();
     return *instance;
@@ -197,6 +201,20 @@ AcRxClass* newAcRxClass(const ACHAR* className, const ACHAR* parentClassName, in
     return created;
 }
 
+namespace {
+std::vector<AcRxClassDeletionListener>& deletionListeners()
+{
+    static std::vector<AcRxClassDeletionListener> listeners;
+    return listeners;
+}
+} // namespace
+
+void acrxAddClassDeletionListener(AcRxClassDeletionListener listener)
+{
+    if (listener != nullptr)
+        deletionListeners().push_back(listener);
+}
+
 void deleteAcRxClass(AcRxClass* rxClass)
 {
     if (rxClass == nullptr)
@@ -204,6 +222,8 @@ void deleteAcRxClass(AcRxClass* rxClass)
     AcRxDictionary* classes = systemRegistry().classes;
     if (classes->at(rxClass->name()) != rxClass)
         return;
+    for (AcRxClassDeletionListener listener : deletionListeners())
+        listener(rxClass);
     classes->remove(rxClass->name());
     // Children that named this class as parent must not keep a dangling link.
     for (const auto& [name, object] : classes->entries()) {

@@ -106,6 +106,10 @@ CADHOST_EXPORT AcRxClass* newAcRxClass(const ACHAR* className, const ACHAR* pare
                                        AcRxPseudoConstructor pseudoConstructor, const ACHAR* dxfName,
                                        const ACHAR* appName, AppNameChangeFuncPtr changeFunction = nullptr);
 CADHOST_EXPORT void deleteAcRxClass(AcRxClass* rxClass);
+// Called by deleteAcRxClass before a class leaves the class dictionary, so that whoever holds
+// objects of the class lets go of its code first (databases turn such objects into proxies).
+using AcRxClassDeletionListener = void (*)(AcRxClass* rxClass);
+CADHOST_EXPORT void acrxAddClassDeletionListener(AcRxClassDeletionListener listener);
 CADHOST_EXPORT void acrxBuildClassHierarchy();
 
 // Stops the host with a fatal message. cadhost throws AcRxAbort so that tests can observe it.

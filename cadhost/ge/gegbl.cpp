@@ -1,0 +1,3 @@
+#include "gegbl.h"
+
+AcGeTol AcGeContext::gTol;
