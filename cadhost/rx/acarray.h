@@ -6,8 +6,7 @@
 #include <algorithm>
 #include <vector>
 
-template <class T>
-class AcArray {
+template <class T> class AcArray {
 public:
     AcArray() = default;
     explicit AcArray(int physicalLength, int growLength = 8) : m_growLength(growLength)

@@ -9,7 +9,7 @@ class CADHOST_EXPORT AcString {
 public:
     AcString() = default;
     AcString(const ACHAR* text) : m_text(text != nullptr ? text : L"") {} // NOLINT(google-explicit-constructor)
-    AcString(const std::wstring& text) : m_text(text) {}                   // NOLINT(google-explicit-constructor)
+    AcString(const std::wstring& text) : m_text(text) {}                  // NOLINT(google-explicit-constructor)
 
     const ACHAR* kwszPtr() const { return m_text.c_str(); }
     const ACHAR* constPtr() const { return m_text.c_str(); }

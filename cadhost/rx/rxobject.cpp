@@ -38,8 +38,8 @@ AcRxClass* gClassDesc = nullptr;
 AcRxClass* gDictionaryDesc = nullptr;
 } // namespace
 
-AcRxClass::AcRxClass(const ACHAR* name, const ACHAR* parentName, int dwgVersion, int maintenanceVersion,
-                     int proxyFlags, AcRxPseudoConstructor constructor, const ACHAR* dxfName, const ACHAR* appName)
+AcRxClass::AcRxClass(const ACHAR* name, const ACHAR* parentName, int dwgVersion, int maintenanceVersion, int proxyFlags,
+                     AcRxPseudoConstructor constructor, const ACHAR* dxfName, const ACHAR* appName)
     : m_name(orEmpty(name)), m_parentName(orEmpty(parentName)), m_dxfName(orEmpty(dxfName)),
       m_appName(orEmpty(appName)), m_dwgVersion(dwgVersion), m_maintenanceVersion(maintenanceVersion),
       m_proxyFlags(proxyFlags), m_constructor(constructor)
@@ -186,9 +186,9 @@ AcRxClass* newAcRxClass(const ACHAR* className, const ACHAR* parentClassName, in
     return newAcRxClass(className, parentClassName, 0, 0, proxyFlags, pseudoConstructor, dxfName, appName);
 }
 
-AcRxClass* newAcRxClass(const ACHAR* className, const ACHAR* parentClassName, int dwgVersion,
-                        int maintenanceVersion, int proxyFlags, AcRxPseudoConstructor pseudoConstructor,
-                        const ACHAR* dxfName, const ACHAR* appName, AppNameChangeFuncPtr)
+AcRxClass* newAcRxClass(const ACHAR* className, const ACHAR* parentClassName, int dwgVersion, int maintenanceVersion,
+                        int proxyFlags, AcRxPseudoConstructor pseudoConstructor, const ACHAR* dxfName,
+                        const ACHAR* appName, AppNameChangeFuncPtr)
 {
     if (className == nullptr || *className == 0)
         return nullptr;

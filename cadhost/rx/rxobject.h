@@ -102,9 +102,9 @@ CADHOST_EXPORT AcRxClass* newAcRxClass(const ACHAR* className, const ACHAR* pare
                                        AcRxPseudoConstructor pseudoConstructor = nullptr,
                                        const ACHAR* dxfName = nullptr, const ACHAR* appName = nullptr);
 CADHOST_EXPORT AcRxClass* newAcRxClass(const ACHAR* className, const ACHAR* parentClassName, int dwgVersion,
-                                       int maintenanceVersion, int proxyFlags,
-                                       AcRxPseudoConstructor pseudoConstructor, const ACHAR* dxfName,
-                                       const ACHAR* appName, AppNameChangeFuncPtr changeFunction = nullptr);
+                                       int maintenanceVersion, int proxyFlags, AcRxPseudoConstructor pseudoConstructor,
+                                       const ACHAR* dxfName, const ACHAR* appName,
+                                       AppNameChangeFuncPtr changeFunction = nullptr);
 CADHOST_EXPORT void deleteAcRxClass(AcRxClass* rxClass);
 // Called by deleteAcRxClass before a class leaves the class dictionary, so that whoever holds
 // objects of the class lets go of its code first (databases turn such objects into proxies).
@@ -122,18 +122,23 @@ struct AcRxAbort {
 // Host classes register in a fixed order at library load (see rxinit.cpp of each layer).
 #define ACRX_HOST_DEFINE_MEMBERS(CLASS_NAME, PARENT_NAME, DXF_NAME, CONSTRUCTOR)                                       \
     AcRxClass* CLASS_NAME::gpDesc = nullptr;                                                                           \
-    AcRxClass* CLASS_NAME::desc() { return gpDesc; }                                                                   \
-    AcRxClass* CLASS_NAME::isA() const { return gpDesc; }                                                              \
+    AcRxClass* CLASS_NAME::desc()                                                                                      \
+    {                                                                                                                  \
+        return gpDesc;                                                                                                 \
+    }                                                                                                                  \
+    AcRxClass* CLASS_NAME::isA() const                                                                                 \
+    {                                                                                                                  \
+        return gpDesc;                                                                                                 \
+    }                                                                                                                  \
     void CLASS_NAME::rxInit()                                                                                          \
     {                                                                                                                  \
         if (gpDesc == nullptr)                                                                                         \
-            gpDesc = newAcRxClass(ACRX_T(#CLASS_NAME), ACRX_T(#PARENT_NAME), 0, CONSTRUCTOR, DXF_NAME,                 \
-                                  ACRX_T("cadhost"));                                                                  \
+            gpDesc =                                                                                                   \
+                newAcRxClass(ACRX_T(#CLASS_NAME), ACRX_T(#PARENT_NAME), 0, CONSTRUCTOR, DXF_NAME, ACRX_T("cadhost"));  \
     }
 
 // Pseudo-constructors for concrete and abstract host classes.
-template <class T>
-AcRxObject* acrxMakeObject()
+template <class T> AcRxObject* acrxMakeObject()
 {
     return new T();
 }
