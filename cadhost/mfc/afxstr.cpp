@@ -118,7 +118,9 @@ bool isSpace(wchar_t ch)
 
 } // namespace
 
-CString::CString(const char* text) : m_text(text != nullptr ? cadhost::fromUtf8(text) : L"") {}
+CString::CString(const char* text) : m_text(text != nullptr ? cadhost::fromUtf8(text) : L"")
+{
+}
 
 int CString::Compare(const wchar_t* other) const
 {

@@ -8,6 +8,7 @@
 #include <cstdarg>
 #include <string>
 #include <string_view>
+#include <type_traits>
 
 class CADHOST_EXPORT CString {
 public:
@@ -74,13 +75,11 @@ public:
     CString& TrimRight(const wchar_t* chars);
 
     // A CString argument is passed as its text, as MFC's layout allows on Windows.
-    template <class... Args>
-    void Format(const wchar_t* format, const Args&... args)
+    template <class... Args> void Format(const wchar_t* format, const Args&... args)
     {
         m_text = formatList(format, formatArg(args)...);
     }
-    template <class... Args>
-    void AppendFormat(const wchar_t* format, const Args&... args)
+    template <class... Args> void AppendFormat(const wchar_t* format, const Args&... args)
     {
         m_text += formatList(format, formatArg(args)...);
     }
@@ -140,13 +139,18 @@ public:
     friend auto operator<=>(const CString& left, const CString& right) { return left.m_text <=> right.m_text; }
 
 private:
-    template <class T>
-    static const T& formatArg(const T& value)
+    // Text objects (CString, std::wstring, AcString) travel as their characters; other arguments as they are.
+    template <class T> static decltype(auto) formatArg(const T& value)
     {
-        return value;
+        if constexpr (std::is_same_v<T, std::wstring>) {
+            return value.c_str();
+        } else if constexpr (std::is_class_v<T>) {
+            static_assert(std::is_convertible_v<const T&, const wchar_t*>, "Format takes text objects as wide text");
+            return static_cast<const wchar_t*>(value);
+        } else {
+            return (value);
+        }
     }
-    static const wchar_t* formatArg(const CString& value) { return value.GetString(); }
-    static const wchar_t* formatArg(const std::wstring& value) { return value.c_str(); }
     static std::wstring formatList(const wchar_t* format, ...);
     static std::size_t clampLength(int length) { return length > 0 ? static_cast<std::size_t>(length) : 0; }
 

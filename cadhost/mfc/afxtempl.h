@@ -8,8 +8,7 @@
 #include <stdexcept>
 #include <vector>
 
-template <class TYPE, class ARG_TYPE = const TYPE&>
-class CArray {
+template <class TYPE, class ARG_TYPE = const TYPE&> class CArray {
 public:
     CArray() = default;
 

@@ -16,8 +16,7 @@ BOOL CopyFileW(LPCWSTR existingFile, LPCWSTR newFile, BOOL failIfExists)
         return FALSE;
     const auto options = failIfExists ? fs::copy_options::none : fs::copy_options::overwrite_existing;
     std::error_code error;
-    const bool copied =
-        fs::copy_file(cadhost::nativePath(existingFile), cadhost::nativePath(newFile), options, error);
+    const bool copied = fs::copy_file(cadhost::nativePath(existingFile), cadhost::nativePath(newFile), options, error);
     return copied && !error ? TRUE : FALSE;
 }
 

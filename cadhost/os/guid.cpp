@@ -26,10 +26,10 @@ int StringFromGUID2(const GUID& guid, LPOLESTR buffer, int size)
     constexpr int kLength = 38;
     if (buffer == nullptr || size <= kLength)
         return 0;
-    std::swprintf(buffer, static_cast<std::size_t>(size),
-                  L"{%08X-%04X-%04X-%02X%02X-%02X%02X%02X%02X%02X%02X}", static_cast<unsigned>(guid.Data1),
-                  static_cast<unsigned>(guid.Data2), static_cast<unsigned>(guid.Data3), guid.Data4[0], guid.Data4[1],
-                  guid.Data4[2], guid.Data4[3], guid.Data4[4], guid.Data4[5], guid.Data4[6], guid.Data4[7]);
+    std::swprintf(buffer, static_cast<std::size_t>(size), L"{%08X-%04X-%04X-%02X%02X-%02X%02X%02X%02X%02X%02X}",
+                  static_cast<unsigned>(guid.Data1), static_cast<unsigned>(guid.Data2),
+                  static_cast<unsigned>(guid.Data3), guid.Data4[0], guid.Data4[1], guid.Data4[2], guid.Data4[3],
+                  guid.Data4[4], guid.Data4[5], guid.Data4[6], guid.Data4[7]);
     return kLength + 1;
 }
 

@@ -2,6 +2,7 @@
 
 #include "codepage.h"
 
+#include <cerrno>
 #include <mutex>
 #include <spawn.h>
 #include <sys/wait.h>

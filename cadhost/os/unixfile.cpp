@@ -15,7 +15,9 @@ UnixFile::~UnixFile()
         ::close(m_descriptor);
 }
 
-UnixFile::UnixFile(UnixFile&& other) noexcept : m_descriptor(std::exchange(other.m_descriptor, -1)) {}
+UnixFile::UnixFile(UnixFile&& other) noexcept : m_descriptor(std::exchange(other.m_descriptor, -1))
+{
+}
 
 UnixFile& UnixFile::operator=(UnixFile&& other) noexcept
 {

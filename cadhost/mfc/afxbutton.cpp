@@ -1,0 +1,6 @@
+#include "afxbutton.h"
+
+void CButton::SetButtonStyle(UINT style, BOOL)
+{
+    ModifyStyle(BS_TYPEMASK, style & BS_TYPEMASK);
+}

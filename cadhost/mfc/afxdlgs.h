@@ -1,0 +1,5 @@
+// MFC's standard dialogs.
+#pragma once
+
+#include "afxfiledialog.h"
+#include "afxwin.h"

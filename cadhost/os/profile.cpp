@@ -1,0 +1,86 @@
+#include "profile.h"
+
+#include "codepage.h"
+#include "nativepath.h"
+
+#define SI_NO_CONVERSION
+#define SI_IMPLEMENTATION
+#include <SimpleIni.h>
+
+#include <algorithm>
+#include <optional>
+#include <string>
+
+namespace {
+
+using ProfileFile = CSimpleIniTempl<char, SI_GenericNoCase<char>, SI_ConvertA<char>>;
+
+std::string pathOf(LPCWSTR fileName)
+{
+    return cadhost::nativePath(fileName).string();
+}
+
+// Fills profile from the file; a missing or unreadable file leaves it empty.
+bool load(ProfileFile& profile, LPCWSTR fileName)
+{
+    profile.SetUnicode(true);
+    profile.SetSpaces(false);
+    return profile.LoadFile(pathOf(fileName).c_str()) >= 0;
+}
+
+std::optional<std::wstring> readValue(LPCWSTR section, LPCWSTR key, LPCWSTR fileName)
+{
+    if (section == nullptr || key == nullptr || fileName == nullptr)
+        return std::nullopt;
+    ProfileFile profile;
+    if (!load(profile, fileName))
+        return std::nullopt;
+    const char* value =
+        profile.GetValue(cadhost::toUtf8(section).c_str(), cadhost::toUtf8(key).c_str(), nullptr, nullptr);
+    if (value == nullptr)
+        return std::nullopt;
+    return cadhost::fromUtf8(value);
+}
+
+} // namespace
+
+DWORD GetPrivateProfileStringW(LPCWSTR section, LPCWSTR key, LPCWSTR defaultValue, LPWSTR buffer, DWORD size,
+                               LPCWSTR fileName)
+{
+    if (buffer == nullptr || size == 0)
+        return 0;
+    const std::wstring value = readValue(section, key, fileName).value_or(defaultValue != nullptr ? defaultValue : L"");
+    const std::size_t count = std::min<std::size_t>(value.size(), size - 1);
+    std::copy_n(value.begin(), count, buffer);
+    buffer[count] = L'\0';
+    return static_cast<DWORD>(count);
+}
+
+UINT GetPrivateProfileIntW(LPCWSTR section, LPCWSTR key, int defaultValue, LPCWSTR fileName)
+{
+    const std::optional<std::wstring> value = readValue(section, key, fileName);
+    if (!value)
+        return static_cast<UINT>(defaultValue);
+    UINT number = 0;
+    for (auto it = value->begin(); it != value->end() && *it >= L'0' && *it <= L'9'; ++it)
+        number = number * 10 + static_cast<UINT>(*it - L'0');
+    return number;
+}
+
+BOOL WritePrivateProfileStringW(LPCWSTR section, LPCWSTR key, LPCWSTR value, LPCWSTR fileName)
+{
+    if (section == nullptr || fileName == nullptr)
+        return FALSE;
+    ProfileFile profile;
+    load(profile, fileName);
+    const std::string sectionName = cadhost::toUtf8(section);
+    if (key == nullptr) {
+        profile.Delete(sectionName.c_str(), nullptr);
+    } else if (value == nullptr) {
+        profile.Delete(sectionName.c_str(), cadhost::toUtf8(key).c_str());
+    } else if (profile.SetValue(sectionName.c_str(), cadhost::toUtf8(key).c_str(), cadhost::toUtf8(value).c_str()) <
+               0) {
+        return FALSE;
+    }
+    return profile.SaveFile(pathOf(fileName).c_str(), false) >= 0 ? TRUE : FALSE;
+}
