@@ -6,6 +6,9 @@
 
 #include <cstddef>
 
+// Prints on the host's command line with the Windows wide printf conventions (%s takes a wide string).
+CADHOST_EXPORT int acutPrintf(const ACHAR* format, ...);
+
 CADHOST_EXPORT Acad::ErrorStatus acutNewString(const ACHAR* input, ACHAR*& output);
 CADHOST_EXPORT void acutDelString(ACHAR*& text);
 CADHOST_EXPORT Acad::ErrorStatus acutNewBuffer(void*& output, std::size_t size);
@@ -20,7 +23,12 @@ inline void acutDelBuffer(char*& buffer)
 CADHOST_EXPORT resbuf* acutNewRb(int type);
 CADHOST_EXPORT int acutRelRb(resbuf* chain);
 // Builds a chain from (type, value) pairs ended by 0 or RTNONE: strings as const ACHAR*, reals as
-// double, points as const ads_real*, shorts and longs as int.
+// double, points as const ads_real*, shorts and longs as int, 64-bit integers as Adesk::Int64,
+// binary chunks as const ads_binary*, entity names as const Adesk::LongPtr*.
 CADHOST_EXPORT resbuf* acutBuildList(int type, ...);
 // A deep copy of a chain (strings and binary chunks are copied too).
 CADHOST_EXPORT resbuf* acutRbDup(const resbuf* chain);
+
+// Registers an application name in the registered-application table of the working database
+// (RTNORM when it is registered afterwards, RTERROR otherwise).
+CADHOST_EXPORT int acdbRegApp(const ACHAR* appName);

@@ -27,6 +27,9 @@ class AcDbRegAppTable;
 class AcDbSymbolTable;
 class AcDbImpObject;
 struct SecurityParams;
+namespace cadhost {
+class FieldIo;
+}
 
 using AcGePoint3dArray = AcArray<AcGePoint3d>;
 
@@ -56,7 +59,7 @@ public:
     bool isWriteEnabled() const;
     bool isNotifyEnabled() const { return false; }
     bool isNewObject() const;
-    // Throw AcRxAbort-free checks: they record a fault the tests can see instead of stopping the host.
+    // Where the host would stop, cadhost records the fault (acdbAssertFaults) and goes on.
     void assertReadEnabled() const;
     void assertWriteEnabled(bool autoUndo = true, bool recordModified = true);
 
@@ -169,8 +172,7 @@ public:
     }
     // The pieces are new entities, not in any database, owned by the caller.
     Acad::ErrorStatus explode(AcDbVoidPtrArray& entitySet) const { return subExplode(entitySet); }
-    Acad::ErrorStatus getGripPoints(AcGePoint3dArray& gripPoints, AcDbIntArray& osnapModes,
-                                    AcDbIntArray& geomIds) const
+    Acad::ErrorStatus getGripPoints(AcGePoint3dArray& gripPoints, AcDbIntArray& osnapModes, AcDbIntArray& geomIds) const
     {
         return subGetGripPoints(gripPoints, osnapModes, geomIds);
     }
@@ -191,8 +193,7 @@ public:
                                      const AcGeMatrix3d& viewTransform, AcGePoint3dArray& snapPoints,
                                      AcDbIntArray& geomIds) const
     {
-        return subGetOsnapPoints(osnapMode, gsSelectionMark, pickPoint, lastPoint, viewTransform, snapPoints,
-                                 geomIds);
+        return subGetOsnapPoints(osnapMode, gsSelectionMark, pickPoint, lastPoint, viewTransform, snapPoints, geomIds);
     }
 
     // Common entity data: colour, layer, linetype, linetype scale, lineweight, visibility,
@@ -218,6 +219,8 @@ protected:
     Adesk::UInt32 subSetAttributes(AcGiDrawableTraits* traits) override;
 
 private:
+    void fileFields(cadhost::FieldIo& io);
+
     AcCmColor m_color;
     AcDbObjectId m_layerId;
     AcDbObjectId m_linetypeId;
@@ -253,6 +256,15 @@ Acad::ErrorStatus acdbOpenObject(T*& object, AcDbObjectId id, AcDb::OpenMode mod
     }
     return Acad::eOk;
 }
+
+// Faults of assertReadEnabled (eNotOpenForRead) and assertWriteEnabled (eNotOpenForWrite) since the
+// last reset: their number and the last status.
+struct AcDbAssertFaults {
+    int count = 0;
+    Acad::ErrorStatus lastStatus = Acad::eOk;
+};
+CADHOST_EXPORT AcDbAssertFaults acdbAssertFaults();
+CADHOST_EXPORT void acdbResetAssertFaults();
 
 // Sets or clears the modified flag of a database.
 CADHOST_EXPORT Acad::ErrorStatus acdbSetDbmod(AcDbDatabase* database, int value);

@@ -12,6 +12,9 @@ class AcDbBlockReferenceIdIterator;
 class AcDbSortentsTable;
 class AcDbImpSymbolTable;
 class AcDbImpBlockTableRecord;
+namespace cadhost {
+class FieldIo;
+}
 
 class CADHOST_EXPORT AcDbSymbolTableRecord : public AcDbObject {
 public:
@@ -75,8 +78,7 @@ private:
     int m_index = 0;
 };
 
-template <class TRecord>
-class AcDbTypedSymbolTableIterator : public AcDbSymbolTableIterator {
+template <class TRecord> class AcDbTypedSymbolTableIterator : public AcDbSymbolTableIterator {
 public:
     using AcDbSymbolTableIterator::AcDbSymbolTableIterator;
     using AcDbSymbolTableIterator::getRecord;
@@ -118,8 +120,7 @@ public:
     Acad::ErrorStatus getBlockReferenceIds(AcDbObjectIdArray& ids, bool directOnly = true,
                                            bool forceValidity = false) const;
     // The draw-order table of this block, kept in its extension dictionary as "ACAD_SORTENTS".
-    Acad::ErrorStatus getSortentsTable(AcDbSortentsTable*& table, AcDb::OpenMode mode,
-                                       bool createIfNecessary = false);
+    Acad::ErrorStatus getSortentsTable(AcDbSortentsTable*& table, AcDb::OpenMode mode, bool createIfNecessary = false);
     // Entity ids in their stored order (erased entities left out).
     AcDbObjectIdArray entityIds() const;
 
@@ -190,6 +191,8 @@ public:
     Acad::ErrorStatus dwgOutFields(AcDbDwgFiler* filer) const override;
 
 private:
+    void fileFields(cadhost::FieldIo& io);
+
     bool m_frozen = false;
     bool m_off = false;
     bool m_locked = false;
@@ -231,6 +234,8 @@ public:
     Acad::ErrorStatus dwgOutFields(AcDbDwgFiler* filer) const override;
 
 private:
+    void fileFields(cadhost::FieldIo& io);
+
     std::wstring m_comments;
     AcArray<double> m_dashes;
 };
@@ -258,6 +263,8 @@ public:
     Acad::ErrorStatus dwgOutFields(AcDbDwgFiler* filer) const override;
 
 private:
+    void fileFields(cadhost::FieldIo& io);
+
     double m_textSize = 0.0;
     double m_xScale = 1.0;
     double m_oblique = 0.0;

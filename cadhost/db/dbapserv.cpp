@@ -1,0 +1,7 @@
+#include "dbapserv.h"
+
+AcDbHostApplicationServices* acdbHostApplicationServices()
+{
+    static AcDbHostApplicationServices services;
+    return &services;
+}

@@ -1,0 +1,136 @@
+#include "unboundedline.h"
+
+#include "dbfieldio.h"
+#include "listformat.h"
+
+namespace cadhost {
+
+AcGePoint3d UnboundedLine::basePoint() const
+{
+    assertReadEnabled();
+    return m_basePoint;
+}
+
+void UnboundedLine::setBasePoint(const AcGePoint3d& point)
+{
+    assertWriteEnabled();
+    m_basePoint = point;
+}
+
+AcGeVector3d UnboundedLine::unitDir() const
+{
+    assertReadEnabled();
+    return m_unitDir;
+}
+
+void UnboundedLine::setUnitDir(const AcGeVector3d& direction)
+{
+    if (direction.isZeroLength())
+        return;
+    assertWriteEnabled();
+    m_unitDir = direction.normal();
+}
+
+AcGePoint3d UnboundedLine::secondPoint() const
+{
+    assertReadEnabled();
+    return m_basePoint + m_unitDir;
+}
+
+void UnboundedLine::setSecondPoint(const AcGePoint3d& point)
+{
+    setUnitDir(point - m_basePoint);
+}
+
+Acad::ErrorStatus UnboundedLine::getPointAtParam(double param, AcGePoint3d& point) const
+{
+    assertReadEnabled();
+    point = m_basePoint + m_unitDir * param;
+    return Acad::eOk;
+}
+
+Acad::ErrorStatus UnboundedLine::getArea(double& area) const
+{
+    assertReadEnabled();
+    area = 0.0;
+    return Acad::eOk;
+}
+
+void UnboundedLine::listLine() const
+{
+    listHeader(*this);
+    listPoint(L"base point,", m_basePoint);
+    listVector(L"unit direction,", m_unitDir);
+}
+
+Acad::ErrorStatus UnboundedLine::subGetGeomExtents(AcDbExtents&) const
+{
+    assertReadEnabled();
+    return Acad::eInvalidExtents;
+}
+
+Acad::ErrorStatus UnboundedLine::subTransformBy(const AcGeMatrix3d& transform)
+{
+    const AcGeVector3d direction = transform * m_unitDir;
+    if (direction.isZeroLength())
+        return Acad::eCannotScaleNonUniformly;
+    assertWriteEnabled();
+    m_basePoint.transformBy(transform);
+    m_unitDir = direction.normal();
+    return Acad::eOk;
+}
+
+Acad::ErrorStatus UnboundedLine::subGetGripPoints(AcGePoint3dArray& gripPoints, AcDbIntArray&, AcDbIntArray&) const
+{
+    assertReadEnabled();
+    gripPoints.append(m_basePoint);
+    gripPoints.append(m_basePoint + m_unitDir);
+    return Acad::eOk;
+}
+
+Acad::ErrorStatus UnboundedLine::subMoveGripPointsAt(const AcDbIntArray& indices, const AcGeVector3d& offset)
+{
+    assertWriteEnabled();
+    // The base grip moves the line; the direction grip turns it about the base point.
+    if (indices.contains(0)) {
+        m_basePoint += offset;
+        return Acad::eOk;
+    }
+    if (indices.contains(1)) {
+        const AcGeVector3d direction = m_unitDir + offset;
+        if (!direction.isZeroLength())
+            m_unitDir = direction.normal();
+    }
+    return Acad::eOk;
+}
+
+Acad::ErrorStatus UnboundedLine::subGetStretchPoints(AcGePoint3dArray& stretchPoints) const
+{
+    assertReadEnabled();
+    stretchPoints.append(m_basePoint);
+    return Acad::eOk;
+}
+
+template <class Self, class Io> void UnboundedLine::fileFields(Self& self, Io& io)
+{
+    io(self.m_basePoint)(self.m_unitDir);
+}
+
+Acad::ErrorStatus UnboundedLine::dwgOutFields(AcDbDwgFiler* filer) const
+{
+    assertReadEnabled();
+    return FieldAccess::out(*this, filer, AcDbCurve::dwgOutFields(filer));
+}
+
+Acad::ErrorStatus UnboundedLine::dwgInFields(AcDbDwgFiler* filer)
+{
+    assertWriteEnabled();
+    const Acad::ErrorStatus status = FieldAccess::in(*this, filer, AcDbCurve::dwgInFields(filer));
+    if (status == Acad::eOk && m_unitDir.isZeroLength())
+        return Acad::eDwgObjectImproperlyRead;
+    if (status == Acad::eOk)
+        m_unitDir = m_unitDir.normal();
+    return status;
+}
+
+} // namespace cadhost
