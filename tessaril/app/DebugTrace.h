@@ -1,0 +1,12 @@
+// The debug trace: formatted like logLine, but only to the debugger output, with no time and no file.
+#pragma once
+
+#include "DebugSink.h"
+#include "afxstr.h"
+
+template <class... Args> void traceLine(const wchar_t* format, const Args&... args)
+{
+    CString message;
+    message.Format(format, args...);
+    OutputDebugStringW(message);
+}

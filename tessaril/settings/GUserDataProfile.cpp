@@ -1,0 +1,77 @@
+#include "GUserDataProfile.h"
+
+#include "app/InstallRoot.h"
+#include "nativepath.h"
+#include "profile.h"
+
+#include <vector>
+
+int GUserDataProfile::readInt(const wchar_t* section, const wchar_t* key, int defaultValue)
+{
+    const auto value = static_cast<int>(GetPrivateProfileIntW(section, key, defaultValue, path().c_str()));
+    return value == defaultValue || value >= 0 ? value : 0;
+}
+
+bool GUserDataProfile::writeInt(const wchar_t* section, const wchar_t* key, int value)
+{
+    CString text;
+    text.Format(L"%d", value);
+    return writeString(section, key, text);
+}
+
+CString GUserDataProfile::readString(const wchar_t* section, const wchar_t* key, int bufferLength,
+                                     const wchar_t* defaultValue)
+{
+    if (bufferLength <= 0)
+        return {};
+    std::vector<wchar_t> buffer(static_cast<std::size_t>(bufferLength));
+    const DWORD length = GetPrivateProfileStringW(section, key, defaultValue, buffer.data(),
+                                                  static_cast<DWORD>(buffer.size()), path().c_str());
+    return CString(buffer.data(), static_cast<int>(length));
+}
+
+bool GUserDataProfile::writeString(const wchar_t* section, const wchar_t* key, const wchar_t* value)
+{
+    return WritePrivateProfileStringW(section, key, value, path().c_str()) != FALSE;
+}
+
+bool GUserDataProfile::readFlag(const wchar_t* section, const wchar_t* key, bool defaultValue, int bufferLength)
+{
+    return isTrueText(readString(section, key, bufferLength, flagText(defaultValue)));
+}
+
+bool GUserDataProfile::writeFlag(const wchar_t* section, const wchar_t* key, bool value)
+{
+    return writeString(section, key, flagText(value));
+}
+
+const std::wstring& GUserDataProfile::path()
+{
+    if (!m_pathComputed) {
+        m_path = cadhost::widePath(InstallRoot() / "config" / "UserData.ini");
+        m_pathComputed = true;
+    }
+    return m_path;
+}
+
+void GUserDataProfile::resetPath()
+{
+    m_path.clear();
+    m_pathComputed = false;
+}
+
+GUserDataProfile& userDataProfile()
+{
+    static GUserDataProfile profile;
+    return profile;
+}
+
+const wchar_t* flagText(bool value)
+{
+    return value ? L"True" : L"False";
+}
+
+bool isTrueText(const wchar_t* text)
+{
+    return CString(text).CompareNoCase(L"True") == 0;
+}

@@ -1,0 +1,145 @@
+#include "GCopyrightOption.h"
+
+#include "CopyrightFiling.h"
+#include "settings/GUserDataProfile.h"
+
+const wchar_t* const kDefaultOwnerText = L"图纸版权所有：Tessaril 图纸外发保护";
+const wchar_t* const kDefaultUserText = L"https://www.tessaril.com";
+
+namespace {
+
+constexpr int kNoteLength = 128;
+constexpr int kFlagLength = 12;
+constexpr int kExtraLineLength = 2048;
+constexpr int kDefaultGrid = 10;
+constexpr const wchar_t* kExtraSection = L"CopyrightOption_Extra";
+constexpr const wchar_t* kGridSection = L"CopyrightOption";
+
+struct NoteSection {
+    const wchar_t* section;
+    GCopyrightItem GCopyrightOption::*note;
+};
+
+constexpr NoteSection kNoteSections[] = {
+    {L"CopyrightOption_Owner", &GCopyrightOption::owner},
+    {L"CopyrightOption_User", &GCopyrightOption::user},
+    {L"CopyrightOption_Date", &GCopyrightOption::date},
+};
+
+// The filed form: version, the three notes, the extra note, rows, columns.
+template <class Io, class Self> Io& filedFields(Io& io, Self& self)
+{
+    io.version(self.version, GCopyrightOption::kVersion);
+    return io.record(self.owner)
+        .record(self.user)
+        .record(self.date)
+        .record(self.extra)
+        .number(self.rows)
+        .number(self.columns);
+}
+
+// The settings form, walked by loading and by saving.
+template <class Io, class Self> void settingsFields(Io& io, Self& self)
+{
+    for (const NoteSection& entry : kNoteSections) {
+        auto& note = self.*entry.note;
+        io.text(entry.section, L"Text", note.text, kNoteLength);
+        io.flag(entry.section, L"Stamp", note.stamp);
+        io.flag(entry.section, L"Plot", note.plot);
+    }
+    io.lines(kExtraSection, self.extra.lines);
+    io.flag(kExtraSection, L"Stamp", self.extra.stamp);
+    io.flag(kExtraSection, L"Plot", self.extra.plot);
+    io.number(kGridSection, L"Row", self.rows, kDefaultGrid);
+    io.number(kGridSection, L"Col", self.columns, kDefaultGrid);
+}
+
+CString lineKey(int number)
+{
+    CString key;
+    key.Format(L"Text%d", number);
+    return key;
+}
+
+class SettingsLoader {
+public:
+    void text(const wchar_t* section, const wchar_t* key, CString& value, int length)
+    {
+        value = m_profile.readString(section, key, length, value);
+    }
+    void flag(const wchar_t* section, const wchar_t* key, bool& value)
+    {
+        value = m_profile.readFlag(section, key, value, kFlagLength);
+    }
+    void number(const wchar_t* section, const wchar_t* key, Adesk::Int32& value, int defaultValue)
+    {
+        value = m_profile.readInt(section, key, defaultValue);
+    }
+    // Keys "Text1" to "Text<Num>"; empty lines are skipped.
+    void lines(const wchar_t* section, CStringArray& values)
+    {
+        const int count = m_profile.readInt(section, L"Num", 0);
+        values.RemoveAll();
+        for (int number = 1; number <= count; ++number) {
+            const CString line = m_profile.readString(section, lineKey(number), kExtraLineLength, L"");
+            if (!line.IsEmpty())
+                values.Add(line);
+        }
+    }
+
+private:
+    GUserDataProfile& m_profile = userDataProfile();
+};
+
+class SettingsSaver {
+public:
+    void text(const wchar_t* section, const wchar_t* key, const CString& value, int)
+    {
+        m_profile.writeString(section, key, value);
+    }
+    void flag(const wchar_t* section, const wchar_t* key, bool value) { m_profile.writeFlag(section, key, value); }
+    void number(const wchar_t* section, const wchar_t* key, Adesk::Int32 value, int)
+    {
+        m_profile.writeInt(section, key, value);
+    }
+    // Keys of an earlier, longer list stay in the file; reading stops at "Num".
+    void lines(const wchar_t* section, const CStringArray& values)
+    {
+        m_profile.writeInt(section, L"Num", static_cast<int>(values.GetSize()));
+        for (INT_PTR i = 0; i < values.GetSize(); ++i)
+            m_profile.writeString(section, lineKey(static_cast<int>(i) + 1), values[i]);
+    }
+
+private:
+    GUserDataProfile& m_profile = userDataProfile();
+};
+
+} // namespace
+
+GCopyrightOption::GCopyrightOption() : owner(kDefaultOwnerText, true, true), user(kDefaultUserText, true, true)
+{
+}
+
+Acad::ErrorStatus GCopyrightOption::dwgOutFields(AcDbDwgFiler* filer) const
+{
+    copyright_filing::Writer writer(filer);
+    return filedFields(writer, *this).status();
+}
+
+Acad::ErrorStatus GCopyrightOption::dwgInFields(AcDbDwgFiler* filer)
+{
+    copyright_filing::Reader reader(filer);
+    return filedFields(reader, *this).status();
+}
+
+void GCopyrightOption::loadFromSettings()
+{
+    SettingsLoader loader;
+    settingsFields(loader, *this);
+}
+
+void GCopyrightOption::saveToSettings() const
+{
+    SettingsSaver saver;
+    settingsFields(saver, *this);
+}
