@@ -1,4 +1,5 @@
 #include "dbblkref.h"
+#include "listformat.h"
 
 #include "acgi.h"
 #include "dbfieldio.h"
@@ -279,6 +280,7 @@ void AcDbBlockReference::subList() const
 {
     assertReadEnabled();
     AcDbEntity::subList();
+    cadhost::listHeader(*this);
     std::wstring name;
     {
         Opened<AcDbBlockTableRecord> block;
@@ -287,9 +289,9 @@ void AcDbBlockReference::subList() const
             block.object->getName(blockName) == Acad::eOk && blockName != nullptr)
             name = blockName;
     }
-    acutPrintf(L"\n%s  block: %s  position: (%g, %g, %g)\n  scale: (%g, %g, %g)  rotation: %g  attributes: %d",
-               isA()->name(), name.c_str(), m_position.x, m_position.y, m_position.z, m_scale.sx, m_scale.sy,
-               m_scale.sz, m_rotation, static_cast<int>(m_attributeIds.size() + m_memoryAttributes.size()));
+    acutPrintf(L"\n  block: %s  position: (%g, %g, %g)\n  scale: (%g, %g, %g)  rotation: %g  attributes: %d",
+               name.c_str(), m_position.x, m_position.y, m_position.z, m_scale.sx, m_scale.sy, m_scale.sz, m_rotation,
+               static_cast<int>(m_attributeIds.size() + m_memoryAttributes.size()));
 }
 
 Acad::ErrorStatus AcDbBlockReference::subGetGeomExtents(AcDbExtents& extents) const

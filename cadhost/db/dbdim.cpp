@@ -1,4 +1,5 @@
 #include "dbdim.h"
+#include "listformat.h"
 
 #include "acgi.h"
 #include "dbdimstyle.h"
@@ -577,10 +578,11 @@ void AcDbDimension::subList() const
 {
     assertReadEnabled();
     AcDbEntity::subList();
+    cadhost::listHeader(*this);
     AcString text;
     formatMeasurement(text, measureValue(), m_dimensionText.c_str());
-    acutPrintf(L"\n%s  measurement: %s  text position: (%g, %g, %g)", isA()->name(), text.kwszPtr(), m_textPosition.x,
-               m_textPosition.y, m_textPosition.z);
+    acutPrintf(L"\n  measurement: %s  text position: (%g, %g, %g)", text.kwszPtr(), m_textPosition.x, m_textPosition.y,
+               m_textPosition.z);
 }
 
 Acad::ErrorStatus AcDbDimension::subGetGeomExtents(AcDbExtents& extents) const

@@ -1,4 +1,5 @@
 #include "dbhatch.h"
+#include "listformat.h"
 
 #include "acgi.h"
 #include "dbfieldio.h"
@@ -638,8 +639,9 @@ void AcDbHatch::subList() const
 {
     assertReadEnabled();
     AcDbEntity::subList();
-    acutPrintf(L"\n%s  pattern: %s  angle: %g  scale: %g  space: %g  loops: %d  lines: %d", isA()->name(),
-               m_patternName.c_str(), m_patternAngle, m_patternScale, m_patternSpace, static_cast<int>(m_loops.size()),
+    cadhost::listHeader(*this);
+    acutPrintf(L"\n  pattern: %s  angle: %g  scale: %g  space: %g  loops: %d  lines: %d", m_patternName.c_str(),
+               m_patternAngle, m_patternScale, m_patternSpace, static_cast<int>(m_loops.size()),
                static_cast<int>(m_lines.size()));
 }
 

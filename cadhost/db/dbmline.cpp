@@ -1,4 +1,5 @@
 #include "dbmline.h"
+#include "listformat.h"
 
 #include "acgi.h"
 #include "dbdict.h"
@@ -374,9 +375,9 @@ void AcDbMline::subList() const
 {
     assertReadEnabled();
     AcDbEntity::subList();
-    acutPrintf(L"\n%s  vertices: %d  scale: %g  justification: %d%s", isA()->name(),
-               static_cast<int>(m_vertices.size()), m_scale, static_cast<int>(m_justification),
-               m_closed ? L"  closed" : L"");
+    cadhost::listHeader(*this);
+    acutPrintf(L"\n  vertices: %d  scale: %g  justification: %d%s", static_cast<int>(m_vertices.size()), m_scale,
+               static_cast<int>(m_justification), m_closed ? L"  closed" : L"");
 }
 
 Acad::ErrorStatus AcDbMline::subGetGeomExtents(AcDbExtents& extents) const

@@ -1,4 +1,5 @@
 #include "dbmtext.h"
+#include "listformat.h"
 
 #include "acgi.h"
 #include "dbfieldio.h"
@@ -324,9 +325,9 @@ void AcDbMText::subList() const
 {
     assertReadEnabled();
     AcDbEntity::subList();
-    acutPrintf(L"\n%s  location: (%g, %g, %g)  text height: %g  width: %g  attachment: %d\n  contents: %s",
-               isA()->name(), m_location.x, m_location.y, m_location.z, m_textHeight, m_width,
-               static_cast<int>(m_attachment), m_contents.c_str());
+    cadhost::listHeader(*this);
+    acutPrintf(L"\n  location: (%g, %g, %g)  text height: %g  width: %g  attachment: %d\n  contents: %s", m_location.x,
+               m_location.y, m_location.z, m_textHeight, m_width, static_cast<int>(m_attachment), m_contents.c_str());
 }
 
 Acad::ErrorStatus AcDbMText::subGetGeomExtents(AcDbExtents& extents) const

@@ -1,6 +1,7 @@
 #include "dbproxy.h"
 
 #include "ProxyRecord.h"
+#include "listformat.h"
 
 namespace {
 Acad::ErrorStatus references(const AcDbObject* object, AcDbObjectIdArray& ids, AcDbIntArray& types)
@@ -94,6 +95,14 @@ int AcDbProxyEntity::proxyFlags() const
 const ACHAR* AcDbProxyEntity::originalClassName() const
 {
     return m_record->classEntry.name.c_str();
+}
+
+void AcDbProxyEntity::subList() const
+{
+    assertReadEnabled();
+    cadhost::listHeader(*this);
+    const ACHAR* className = originalClassName();
+    cadhost::listText(L"Proxy class =", className != nullptr ? className : L"");
 }
 
 const ACHAR* AcDbProxyEntity::originalDxfName() const

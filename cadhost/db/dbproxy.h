@@ -99,6 +99,7 @@ public:
 
 protected:
     Adesk::Boolean subWorldDraw(AcGiWorldDraw* worldDraw) override;
+    void subList() const override;
     Acad::ErrorStatus subTransformBy(const AcGeMatrix3d& transform) override;
     Acad::ErrorStatus subDeepClone(AcDbObject* owner, AcDbObject*& clone, AcDbIdMapping& mapping,
                                    Adesk::Boolean isPrimary) const override;

@@ -1,4 +1,5 @@
 #include "dbregion.h"
+#include "listformat.h"
 
 #include "dbfieldio.h"
 
@@ -12,7 +13,8 @@ void AcDbRegion::subList() const
 {
     assertReadEnabled();
     AcDbEntity::subList();
-    acutPrintf(L"\n%s  body: %d bytes", isA()->name(), static_cast<int>(m_body.size()));
+    cadhost::listHeader(*this);
+    acutPrintf(L"\n  body: %d bytes", static_cast<int>(m_body.size()));
 }
 
 Acad::ErrorStatus AcDbRegion::subGetGeomExtents(AcDbExtents& /*extents*/) const

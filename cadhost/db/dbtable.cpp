@@ -1,4 +1,5 @@
 #include "dbtable.h"
+#include "listformat.h"
 
 #include "acgi.h"
 #include "dbents.h"
@@ -226,9 +227,9 @@ void AcDbTable::subList() const
 {
     assertReadEnabled();
     AcDbEntity::subList();
+    cadhost::listHeader(*this);
     const AcGePoint3d corner = position();
-    acutPrintf(L"\n%s  position: (%g, %g, %g)  rows: %d  columns: %d", isA()->name(), corner.x, corner.y, corner.z,
-               m_rows, m_columns);
+    acutPrintf(L"\n  position: (%g, %g, %g)  rows: %d  columns: %d", corner.x, corner.y, corner.z, m_rows, m_columns);
 }
 
 Acad::ErrorStatus AcDbTable::subGetGeomExtents(AcDbExtents& extents) const

@@ -1,4 +1,5 @@
 #include "dbtext.h"
+#include "listformat.h"
 
 #include "acgi.h"
 #include "dbfieldio.h"
@@ -266,8 +267,9 @@ void AcDbText::subList() const
 {
     assertReadEnabled();
     AcDbEntity::subList();
-    acutPrintf(L"\n%s  position: (%g, %g, %g)  height: %g  rotation: %g\n  text: %s", isA()->name(), m_position.x,
-               m_position.y, m_position.z, m_height, m_rotation, m_text.c_str());
+    cadhost::listHeader(*this);
+    acutPrintf(L"\n  position: (%g, %g, %g)  height: %g  rotation: %g\n  text: %s", m_position.x, m_position.y,
+               m_position.z, m_height, m_rotation, m_text.c_str());
 }
 
 Acad::ErrorStatus AcDbText::subGetGeomExtents(AcDbExtents& extents) const

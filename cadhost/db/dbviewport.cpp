@@ -1,4 +1,5 @@
 #include "dbviewport.h"
+#include "listformat.h"
 
 #include "acgi.h"
 #include "dbfieldio.h"
@@ -142,9 +143,9 @@ void AcDbViewport::subList() const
 {
     assertReadEnabled();
     AcDbEntity::subList();
-    acutPrintf(L"\n%s  center: (%g, %g)  width: %g  height: %g  view center: (%g, %g)  view height: %g%s",
-               isA()->name(), m_center.x, m_center.y, m_width, m_height, m_viewCenter.x, m_viewCenter.y, m_viewHeight,
-               m_on ? L"" : L"  off");
+    cadhost::listHeader(*this);
+    acutPrintf(L"\n  center: (%g, %g)  width: %g  height: %g  view center: (%g, %g)  view height: %g%s", m_center.x,
+               m_center.y, m_width, m_height, m_viewCenter.x, m_viewCenter.y, m_viewHeight, m_on ? L"" : L"  off");
 }
 
 Acad::ErrorStatus AcDbViewport::subGetGeomExtents(AcDbExtents& extents) const

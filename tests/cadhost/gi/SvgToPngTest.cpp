@@ -1,6 +1,7 @@
 // The SVG of a drawing is a picture that a standard renderer draws: rsvg-convert turns it into a PNG
 // with pixels other than the white sheet.
 #include "RunProcess.h"
+#include "SampleDrawing.h"
 #include "ScopedTempFolder.h"
 #include "dbapserv.h"
 #include "dbents.h"
@@ -64,12 +65,12 @@ protected:
         entity->close();
     }
 
-    // Renders model space to SVG and the SVG to PNG.
-    Picture render()
+    // Renders a window of model space to SVG and the SVG to PNG.
+    Picture render(const AcGePoint3d& min = AcGePoint3d(0, 0, 0), const AcGePoint3d& max = AcGePoint3d(100, 100, 0))
     {
         AcGiRecording recording;
         recording.plotGeneration = true;
-        EXPECT_EQ(acgiRegenModelSpace(&database, AcGePoint3d(0, 0, 0), AcGePoint3d(100, 100, 0), recording), Acad::eOk);
+        EXPECT_EQ(acgiRegenModelSpace(&database, min, max, recording), Acad::eOk);
         const std::filesystem::path svg = folder / "drawing.svg";
         const std::filesystem::path png = folder / "drawing.png";
         EXPECT_EQ(acgiWriteSvgFile(recording, svg.wstring().c_str()), Acad::eOk);
@@ -103,5 +104,13 @@ TEST_F(SvgToPngTest, EmptyDrawingRendersABlankSheet)
 
     EXPECT_EQ(picture.width, 1024u);
     EXPECT_EQ(inkedPixels(picture), 0u);
+}
+TEST_F(SvgToPngTest, TheSampleDrawingRendersWithInk)
+{
+    ASSERT_EQ(cadhost::buildSampleDrawing(database), Acad::eOk);
+
+    const Picture picture = render(AcGePoint3d(-30, -60, 0), AcGePoint3d(250, 240, 0));
+
+    EXPECT_GT(inkedPixels(picture), 20000u);
 }
 } // namespace
