@@ -1,4 +1,5 @@
 #include "imgent.h"
+#include "listformat.h"
 
 #include "acgi.h"
 #include "dbfieldio.h"
@@ -56,6 +57,28 @@ void AcDbRasterImage::setDisplayOpt(ImageDisplayOpt option, Adesk::Boolean enabl
         m_displayOptions = static_cast<Adesk::UInt8>(m_displayOptions | option);
     else
         m_displayOptions = static_cast<Adesk::UInt8>(m_displayOptions & ~option);
+}
+
+bool AcDbRasterImage::isImageTransparent() const
+{
+    return isSetDisplayOpt(kTransparent) != Adesk::kFalse;
+}
+
+Acad::ErrorStatus AcDbRasterImage::setImageTransparency(bool transparent)
+{
+    setDisplayOpt(kTransparent, transparent ? Adesk::kTrue : Adesk::kFalse);
+    return Acad::eOk;
+}
+
+bool AcDbRasterImage::isShownClipped() const
+{
+    return isSetDisplayOpt(kClip) != Adesk::kFalse;
+}
+
+Acad::ErrorStatus AcDbRasterImage::setShowClipped(bool clipped)
+{
+    setDisplayOpt(kClip, clipped ? Adesk::kTrue : Adesk::kFalse);
+    return Acad::eOk;
 }
 
 Adesk::Int8 AcDbRasterImage::brightness() const
@@ -117,8 +140,9 @@ void AcDbRasterImage::subList() const
 {
     assertReadEnabled();
     AcDbEntity::subList();
-    acutPrintf(L"\n%s  origin: (%g, %g, %g)  width: %g  height: %g", isA()->name(), m_origin.x, m_origin.y, m_origin.z,
-               m_u.length(), m_v.length());
+    cadhost::listHeader(*this);
+    acutPrintf(L"\n  origin: (%g, %g, %g)  width: %g  height: %g", m_origin.x, m_origin.y, m_origin.z, m_u.length(),
+               m_v.length());
 }
 
 Acad::ErrorStatus AcDbRasterImage::subGetGeomExtents(AcDbExtents& extents) const

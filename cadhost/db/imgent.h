@@ -22,6 +22,11 @@ public:
     Adesk::Boolean setOrientation(const AcGePoint3d& origin, const AcGeVector3d& u, const AcGeVector3d& v);
     Adesk::Boolean isSetDisplayOpt(ImageDisplayOpt option) const;
     void setDisplayOpt(ImageDisplayOpt option, Adesk::Boolean enable);
+    // The transparency and clipping display options as on/off properties.
+    bool isImageTransparent() const;
+    Acad::ErrorStatus setImageTransparency(bool transparent);
+    bool isShownClipped() const;
+    Acad::ErrorStatus setShowClipped(bool clipped);
     // Brightness, contrast and fade run from 0 to 100.
     Adesk::Int8 brightness() const;
     Acad::ErrorStatus setBrightness(Adesk::Int8 value);

@@ -1,18 +1,26 @@
 #include "EntityDataStream.h"
 
+#include "G2LineAngularDimensionData.h"
 #include "G2dPolylineData.h"
+#include "G3PointAngularDimensionData.h"
 #include "G3dPolylineData.h"
+#include "GAlignedDimensionData.h"
 #include "GArcData.h"
 #include "GBlockReferenceData.h"
 #include "GCircleData.h"
+#include "GDiametricDimensionData.h"
 #include "GEllipseData.h"
 #include "GFourCornerData.h"
+#include "GHatchData.h"
 #include "GLeaderData.h"
 #include "GLineData.h"
 #include "GMTextData.h"
+#include "GOrdinateDimensionData.h"
 #include "GPointData.h"
 #include "GPolylineData.h"
+#include "GRadialDimensionData.h"
 #include "GRayData.h"
+#include "GRotatedDimensionData.h"
 #include "GSplineData.h"
 #include "GTextData.h"
 #include "RecordPtr.h"
@@ -69,6 +77,7 @@ constexpr StreamRule kEntityWriters[] = {
     {&AcDbPoint::desc, &writeAs<GPointData, AcDbPoint>},
     {&AcDbText::desc, &writeAs<GTextData, AcDbText>},
     {&AcDbMText::desc, &writeAs<GMTextData, AcDbMText>},
+    {&AcDbHatch::desc, &writeAs<GHatchData, AcDbHatch>},
     {&AcDbBlockReference::desc, &writeAs<GBlockReferenceData, AcDbBlockReference>},
     {&AcDbSolid::desc, &writeAs<GSolidData, AcDbSolid>},
     {&AcDbTrace::desc, &writeAs<GTraceData, AcDbTrace>},
@@ -80,6 +89,7 @@ constexpr StreamRule kEntityReaders[] = {
     {&AcDbPoint::desc, &readAs<GPointData, AcDbPoint>},
     {&AcDbText::desc, &readAs<GTextData, AcDbText>},
     {&AcDbMText::desc, &readAs<GMTextData, AcDbMText>},
+    {&AcDbHatch::desc, &readAs<GHatchData, AcDbHatch>},
     {&AcDbBlockReference::desc, &readAs<GBlockReferenceData, AcDbBlockReference>},
     {&AcDbTrace::desc, &readAs<GTraceData, AcDbTrace>},
     {&AcDbSolid::desc, &readAs<GSolidData, AcDbSolid>},
@@ -113,6 +123,27 @@ constexpr StreamRule kCurveReaders[] = {
     {&AcDbLeader::desc, &readAs<GLeaderData, AcDbLeader>},
 };
 
+// Arc length and large radial dimensions have no stream.
+constexpr StreamRule kDimensionWriters[] = {
+    {&AcDbOrdinateDimension::desc, &writeAs<GOrdinateDimensionData, AcDbOrdinateDimension>},
+    {&AcDb2LineAngularDimension::desc, &writeAs<G2LineAngularDimensionData, AcDb2LineAngularDimension>},
+    {&AcDb3PointAngularDimension::desc, &writeAs<G3PointAngularDimensionData, AcDb3PointAngularDimension>},
+    {&AcDbAlignedDimension::desc, &writeAs<GAlignedDimensionData, AcDbAlignedDimension>},
+    {&AcDbDiametricDimension::desc, &writeAs<GDiametricDimensionData, AcDbDiametricDimension>},
+    {&AcDbRadialDimension::desc, &writeAs<GRadialDimensionData, AcDbRadialDimension>},
+    {&AcDbRotatedDimension::desc, &writeAs<GRotatedDimensionData, AcDbRotatedDimension>},
+};
+
+constexpr StreamRule kDimensionReaders[] = {
+    {&AcDbOrdinateDimension::desc, &readAs<GOrdinateDimensionData, AcDbOrdinateDimension>},
+    {&AcDb2LineAngularDimension::desc, &readAs<G2LineAngularDimensionData, AcDb2LineAngularDimension>},
+    {&AcDb3PointAngularDimension::desc, &readAs<G3PointAngularDimensionData, AcDb3PointAngularDimension>},
+    {&AcDbAlignedDimension::desc, &readAs<GAlignedDimensionData, AcDbAlignedDimension>},
+    {&AcDbDiametricDimension::desc, &readAs<GDiametricDimensionData, AcDbDiametricDimension>},
+    {&AcDbRadialDimension::desc, &readAs<GRadialDimensionData, AcDbRadialDimension>},
+    {&AcDbRotatedDimension::desc, &readAs<GRotatedDimensionData, AcDbRotatedDimension>},
+};
+
 } // namespace
 
 Acad::ErrorStatus writeEntityData(AcDbEntity* entity, AcDbDwgFiler* filer)
@@ -137,10 +168,10 @@ Acad::ErrorStatus readCurveData(AcDbEntity* entity, AcDbDwgFiler* filer)
 
 Acad::ErrorStatus writeDimensionData(AcDbEntity* entity, AcDbDwgFiler* filer)
 {
-    return notImplemented(entity, filer);
+    return dispatch(kDimensionWriters, &notImplemented, entity, filer);
 }
 
 Acad::ErrorStatus readDimensionData(AcDbEntity* entity, AcDbDwgFiler* filer)
 {
-    return notImplemented(entity, filer);
+    return dispatch(kDimensionReaders, &notImplemented, entity, filer);
 }

@@ -1,19 +1,31 @@
 #include "GCopyEntityHelper.h"
 
+#include "G2LineAngularDimensionData.h"
 #include "G2dPolylineData.h"
+#include "G3PointAngularDimensionData.h"
 #include "G3dPolylineData.h"
+#include "GAlignedDimensionData.h"
 #include "GArcData.h"
+#include "GArcDimensionData.h"
 #include "GAttributeDefinitionData.h"
 #include "GBlockReferenceData.h"
 #include "GCircleData.h"
+#include "GDiametricDimensionData.h"
 #include "GEllipseData.h"
 #include "GFourCornerData.h"
+#include "GHatchData.h"
 #include "GLeaderData.h"
 #include "GLineData.h"
 #include "GMTextData.h"
+#include "GMlineData.h"
+#include "GOrdinateDimensionData.h"
 #include "GPointData.h"
 #include "GPolylineData.h"
+#include "GRadialDimensionData.h"
+#include "GRadialDimensionLargeData.h"
+#include "GRasterImageData.h"
 #include "GRayData.h"
+#include "GRotatedDimensionData.h"
 #include "GSplineData.h"
 #include "GTextData.h"
 #include "GXlineData.h"
@@ -37,6 +49,40 @@ template <class Record, class Entity> RecordPtr recordAs(AcDbEntity* source)
     return record;
 }
 
+bool derivesFrom(const AcDbEntity* entity, AcRxClass* hostClass)
+{
+    return entity->isA()->isDerivedFrom(hostClass);
+}
+
+// Tested in this order after the dimension has been made non-dynamic.
+constexpr RecordRule kDimensionRecordRules[] = {
+    {&AcDbOrdinateDimension::desc, &recordAs<GOrdinateDimensionData, AcDbOrdinateDimension>},
+    {&AcDbAlignedDimension::desc, &recordAs<GAlignedDimensionData, AcDbAlignedDimension>},
+    {&AcDbRotatedDimension::desc, &recordAs<GRotatedDimensionData, AcDbRotatedDimension>},
+    {&AcDb3PointAngularDimension::desc, &recordAs<G3PointAngularDimensionData, AcDb3PointAngularDimension>},
+    {&AcDb2LineAngularDimension::desc, &recordAs<G2LineAngularDimensionData, AcDb2LineAngularDimension>},
+    {&AcDbRadialDimension::desc, &recordAs<GRadialDimensionData, AcDbRadialDimension>},
+    {&AcDbDiametricDimension::desc, &recordAs<GDiametricDimensionData, AcDbDiametricDimension>},
+    {&AcDbArcDimension::desc, &recordAs<GArcDimensionData, AcDbArcDimension>},
+    {&AcDbRadialDimensionLarge::desc, &recordAs<GRadialDimensionLargeData, AcDbRadialDimensionLarge>},
+};
+
+// A dimension that can be opened for write is made non-dynamic first; one of another kind makes no
+// record.
+RecordPtr recordDimension(AcDbEntity* source)
+{
+    AcDbDimension* dimension = AcDbDimension::cast(source);
+    if (dimension->upgradeOpen() == Acad::eOk) {
+        dimension->setDynamicDimension(false);
+        dimension->downgradeOpen();
+    }
+    for (const RecordRule& rule : kDimensionRecordRules) {
+        if (derivesFrom(source, rule.hostClass()))
+            return rule.make(source);
+    }
+    return nullptr;
+}
+
 // Tested in this order; a subclass takes the first rule whose class it derives from.
 constexpr RecordRule kRecordRules[] = {
     {&AcDbPoint::desc, &recordAs<GPointData, AcDbPoint>},
@@ -48,10 +94,14 @@ constexpr RecordRule kRecordRules[] = {
     {&AcDbArc::desc, &recordAs<GArcData, AcDbArc>},
     {&AcDbCircle::desc, &recordAs<GCircleData, AcDbCircle>},
     {&AcDbSpline::desc, &recordAs<GSplineData, AcDbSpline>},
+    {&AcDbHatch::desc, &recordAs<GHatchData, AcDbHatch>},
     {&AcDbBlockReference::desc, &recordAs<GBlockReferenceData, AcDbBlockReference>},
+    {&AcDbDimension::desc, &recordDimension},
     {&AcDbRay::desc, &recordAs<GRayData, AcDbRay>},
     {&AcDbEllipse::desc, &recordAs<GEllipseData, AcDbEllipse>},
     {&AcDbXline::desc, &recordAs<GXlineData, AcDbXline>},
+    {&AcDbMline::desc, &recordAs<GMlineData, AcDbMline>},
+    {&AcDbRasterImage::desc, &recordAs<GRasterImageData, AcDbRasterImage>},
     {&AcDbTrace::desc, &recordAs<GTraceData, AcDbTrace>},
     {&AcDbSolid::desc, &recordAs<GSolidData, AcDbSolid>},
     {&AcDb2dPolyline::desc, &recordAs<G2dPolylineData, AcDb2dPolyline>},
@@ -82,22 +132,29 @@ constexpr ApplyRule kApplyRules[] = {
     {L"AcDbArc", &applyAs<GArcData, AcDbArc>},
     {L"AcDbCircle", &applyAs<GCircleData, AcDbCircle>},
     {L"AcDbSpline", &applyAs<GSplineData, AcDbSpline>},
+    {L"AcDbHatch", &applyAs<GHatchData, AcDbHatch>},
     {L"AcDbMText", &applyAs<GMTextData, AcDbMText>},
     {L"AcDbBlockReference", &applyAs<GBlockReferenceData, AcDbBlockReference>},
+    {L"AcDbOrdinateDimension", &applyAs<GOrdinateDimensionData, AcDbOrdinateDimension>},
+    {L"AcDbAlignedDimension", &applyAs<GAlignedDimensionData, AcDbAlignedDimension>},
+    {L"AcDbRotatedDimension", &applyAs<GRotatedDimensionData, AcDbRotatedDimension>},
+    {L"AcDb3PointAngularDimension", &applyAs<G3PointAngularDimensionData, AcDb3PointAngularDimension>},
+    {L"AcDb2LineAngularDimension", &applyAs<G2LineAngularDimensionData, AcDb2LineAngularDimension>},
+    {L"AcDbRadialDimension", &applyAs<GRadialDimensionData, AcDbRadialDimension>},
+    {L"AcDbDiametricDimension", &applyAs<GDiametricDimensionData, AcDbDiametricDimension>},
+    {L"AcDbArcDimension", &applyAs<GArcDimensionData, AcDbArcDimension>},
+    {L"AcDbRadialDimensionLarge", &applyAs<GRadialDimensionLargeData, AcDbRadialDimensionLarge>},
     {L"AcDbRay", &applyAs<GRayData, AcDbRay>},
     {L"AcDbEllipse", &applyAs<GEllipseData, AcDbEllipse>},
     {L"AcDbXline", &applyAs<GXlineData, AcDbXline>},
+    {L"AcDbMline", &applyAs<GMlineData, AcDbMline>},
+    {L"AcDbRasterImage", &applyAs<GRasterImageData, AcDbRasterImage>},
     {L"AcDbTrace", &applyAs<GTraceData, AcDbTrace>},
     {L"AcDbSolid", &applyAs<GSolidData, AcDbSolid>},
     {L"AcDb2dPolyline", &applyAs<G2dPolylineData, AcDb2dPolyline>},
     {L"AcDb3dPolyline", &applyAs<G3dPolylineData, AcDb3dPolyline>},
     {L"AcDbLeader", &applyAs<GLeaderData, AcDbLeader>},
 };
-
-bool derivesFrom(const AcDbEntity* entity, AcRxClass* hostClass)
-{
-    return entity->isA()->isDerivedFrom(hostClass);
-}
 
 bool sameName(const wchar_t* left, const wchar_t* right)
 {
@@ -110,7 +167,8 @@ Acad::ErrorStatus GCopyEntityHelper::RecordEntity(GEntityData*& record, AcDbEnti
 {
     for (const RecordRule& rule : kRecordRules) {
         if (derivesFrom(source, rule.hostClass())) {
-            record = rule.make(source).release();
+            if (RecordPtr made = rule.make(source); made != nullptr)
+                record = made.release();
             return Acad::eOk;
         }
     }

@@ -42,6 +42,37 @@ struct Dbl {
     static Acad::ErrorStatus read(AcDbDwgFiler* filer, Value& value) { return filer->readDouble(&value); }
 };
 
+// A float stored as a double.
+struct FloatAsDbl {
+    using Value = float;
+    static Acad::ErrorStatus write(AcDbDwgFiler* filer, const Value& value) { return filer->writeDouble(value); }
+    static Acad::ErrorStatus read(AcDbDwgFiler* filer, Value& value)
+    {
+        double stored = 0.0;
+        const Acad::ErrorStatus es = filer->readDouble(&stored);
+        if (es == Acad::eOk)
+            value = static_cast<float>(stored);
+        return es;
+    }
+};
+
+// A flag stored as the double 1.0 or 0.0.
+struct BoolAsDbl {
+    using Value = bool;
+    static Acad::ErrorStatus write(AcDbDwgFiler* filer, const Value& value)
+    {
+        return filer->writeDouble(value ? 1.0 : 0.0);
+    }
+    static Acad::ErrorStatus read(AcDbDwgFiler* filer, Value& value)
+    {
+        double stored = 0.0;
+        const Acad::ErrorStatus es = filer->readDouble(&stored);
+        if (es == Acad::eOk)
+            value = stored != 0.0;
+        return es;
+    }
+};
+
 struct Bool {
     using Value = bool;
     static Acad::ErrorStatus write(AcDbDwgFiler* filer, const Value& value) { return filer->writeBool(value); }

@@ -33,6 +33,20 @@ template <class Entity, class Record> struct Fields {
         };
     }
 
+    // A field whose setter needs other values of the record: Apply takes the record and the entity.
+    template <class Codec, auto Member, auto Getter, auto Apply> static constexpr FieldSpec<Entity, Record> fieldSetBy()
+    {
+        return {
+            [](Record& record, const Entity& entity) {
+                record.*Member = static_cast<typename Codec::Value>(std::invoke(Getter, entity));
+            },
+            Apply,
+            [](Record& record, AcDbDwgFiler* filer, Direction direction) {
+                return records::transfer<Codec>(filer, direction, record.*Member);
+            },
+        };
+    }
+
     // A field that is recorded and travels in the stream but is never set on an entity.
     template <class Codec, auto Member, auto Getter> static constexpr FieldSpec<Entity, Record> carried()
     {

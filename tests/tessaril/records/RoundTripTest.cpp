@@ -5,14 +5,18 @@
 #include "records/EntityDataStream.h"
 #include "records/GCopyEntityHelper.h"
 
+#include "dbdim.h"
 #include "dbelipse.h"
 #include "dbents.h"
+#include "dbhatch.h"
 #include "dblead.h"
+#include "dbmline.h"
 #include "dbmtext.h"
 #include "dbpl.h"
 #include "dbray.h"
 #include "dbspline.h"
 #include "dbtext.h"
+#include "imgent.h"
 
 #include <gtest/gtest.h>
 
@@ -64,6 +68,120 @@ std::wstring owned(ACHAR* value)
 template <class T> const T& as(const AcDbEntity* entity)
 {
     return *T::cast(entity);
+}
+
+std::wstring describeHatch(const AcDbEntity* e)
+{
+    const auto& h = as<AcDbHatch>(e);
+    std::wstring result = text(h.elevation()) + text(h.normal()) + std::to_wstring(h.hatchObjectType()) +
+                          std::to_wstring(h.gradientType()) + text(h.gradientName()) + text(h.gradientAngle()) +
+                          std::to_wstring(h.getGradientOneColorMode()) + text(h.getShadeTintValue()) +
+                          text(h.getGradientShift()) + std::to_wstring(h.patternType()) + text(h.patternName()) +
+                          text(h.patternAngle()) + text(h.patternSpace()) + text(h.patternScale()) +
+                          std::to_wstring(h.patternDouble()) + std::to_wstring(h.hatchStyle()) +
+                          std::to_wstring(h.castShadows()) + std::to_wstring(h.receiveShadows()) +
+                          text(h.originPoint()) + std::to_wstring(h.numLoops()) + L";";
+    unsigned int count = 0;
+    AcCmColor* colors = nullptr;
+    float* values = nullptr;
+    h.getGradientColors(count, colors, values);
+    for (unsigned int i = 0; i < count; ++i)
+        result += std::to_wstring(colors[i].colorIndex()) + L":" + text(values[i]);
+    delete[] colors;
+    delete[] values;
+    for (int i = 0; i < h.numLoops(); ++i) {
+        Adesk::Int32 type = 0;
+        AcGePoint2dArray vertices;
+        AcGeDoubleArray bulges;
+        h.getLoopAt(i, type, vertices, bulges);
+        result += L"loop" + std::to_wstring(type) + L";";
+        for (int v = 0; v < vertices.length(); ++v)
+            result += text(vertices[v]) + text(bulges[v]);
+    }
+    return result;
+}
+
+AcDbHatch* patternHatch()
+{
+    auto* hatch = new AcDbHatch;
+    hatch->setPattern(AcDbHatch::kPreDefined, L"ANSI31");
+    hatch->setPatternAngle(0.5);
+    hatch->setPatternScale(2.0);
+    hatch->setPatternSpace(0.25);
+    hatch->setPatternDouble(true);
+    hatch->setHatchStyle(AcDbHatch::kOuter);
+    hatch->setElevation(1.5);
+    hatch->setOriginPoint(AcGePoint2d(3, 4));
+    hatch->setCastShadows(false);
+    AcGePoint2dArray outer;
+    outer.append(AcGePoint2d(0, 0));
+    outer.append(AcGePoint2d(10, 0));
+    outer.append(AcGePoint2d(10, 10));
+    outer.append(AcGePoint2d(0, 10));
+    AcGeDoubleArray bulges;
+    for (const double bulge : {0.0, 0.5, 0.0, 0.0})
+        bulges.append(bulge);
+    hatch->appendLoop(AcDbHatch::kExternal, outer, bulges);
+    AcGePoint2dArray inner;
+    inner.append(AcGePoint2d(2, 2));
+    inner.append(AcGePoint2d(4, 2));
+    inner.append(AcGePoint2d(4, 4));
+    hatch->appendLoop(AcDbHatch::kDefault, inner, AcGeDoubleArray());
+    return hatch;
+}
+
+AcDbHatch* gradientHatch()
+{
+    auto* hatch = new AcDbHatch;
+    hatch->setHatchObjectType(AcDbHatch::kGradientObject);
+    hatch->setGradient(AcDbHatch::kPreDefinedGradient, L"CYLINDER");
+    hatch->setGradientAngle(0.75);
+    hatch->setGradientShift(0.25f);
+    hatch->setShadeTintValue(0.5f);
+    AcCmColor colors[2];
+    colors[0].setColorIndex(1);
+    colors[1].setColorIndex(5);
+    const float values[2] = {0.0f, 1.0f};
+    hatch->setGradientColors(2, colors, values);
+    hatch->setPattern(AcDbHatch::kPreDefined, L"SOLID");
+    AcGePoint2dArray square;
+    square.append(AcGePoint2d(0, 0));
+    square.append(AcGePoint2d(5, 0));
+    square.append(AcGePoint2d(5, 5));
+    hatch->appendLoop(AcDbHatch::kExternal, square, AcGeDoubleArray());
+    return hatch;
+}
+
+// The common dimension values and the four overrides that the stream must keep.
+template <class Dimension> Dimension* withCommonValues(Dimension* dimension)
+{
+    dimension->setDimensionText(L"<> 毫米");
+    dimension->setTextPosition(AcGePoint3d(4, 6, 0));
+    dimension->useSetTextPosition();
+    dimension->setTextRotation(0.2);
+    dimension->setElevation(0.5);
+    dimension->setTextAttachment(AcDbMText::kBottomCenter);
+    dimension->setTextLineSpacingStyle(AcDb::kExactly);
+    dimension->setTextLineSpacingFactor(1.5);
+    dimension->setDimBlockPosition(AcGePoint3d(1, 1, 0));
+    dimension->setDimscale(2.5);
+    dimension->setDimtxt(0.35);
+    dimension->setDimtad(1);
+    dimension->setDimdsep(L',');
+    dimension->setDimdec(2);
+    dimension->setDimsah(true);
+    return dimension;
+}
+
+std::wstring describeDimension(const AcDbEntity* e)
+{
+    const auto& d = as<AcDbDimension>(e);
+    return text(d.textPosition()) + std::to_wstring(d.isUsingDefaultTextPosition()) + text(d.normal()) +
+           text(d.elevation()) + owned(d.dimensionText()) + text(d.textRotation()) +
+           std::to_wstring(d.textAttachment()) + std::to_wstring(d.textLineSpacingStyle()) +
+           text(d.textLineSpacingFactor()) + text(d.dimBlockPosition()) + text(d.dimscale()) + text(d.dimtxt()) +
+           std::to_wstring(d.dimtad()) + std::wstring(1, d.dimdsep()) + std::to_wstring(d.dimdec()) +
+           std::to_wstring(d.dimsah()) + L";";
 }
 
 std::vector<RoundTripCase> cases()
@@ -326,6 +444,168 @@ std::vector<RoundTripCase> cases()
              return result + std::to_wstring(l.hasArrowHead()) + text(l.dimasz()) + text(l.dimgap()) +
                     text(l.dimscale()) + std::to_wstring(l.dimtad()) + text(l.dimtxt());
          }},
+        {"PatternHatch", &patternHatch, &describeHatch},
+        {"GradientHatch", &gradientHatch, &describeHatch},
+        {"RotatedDimension",
+         [] {
+             return withCommonValues(
+                 new AcDbRotatedDimension(0.3, AcGePoint3d(0, 0, 0), AcGePoint3d(8, 0, 0), AcGePoint3d(4, 3, 0)));
+         },
+         [](const AcDbEntity* e) {
+             const auto& d = as<AcDbRotatedDimension>(e);
+             return describeDimension(e) + text(d.xLine1Point()) + text(d.xLine2Point()) + text(d.dimLinePoint()) +
+                    text(d.rotation());
+         }},
+        {"AlignedDimension",
+         [] {
+             auto* dimension = withCommonValues(
+                 new AcDbAlignedDimension(AcGePoint3d(0, 0, 0), AcGePoint3d(6, 2, 0), AcGePoint3d(3, 5, 0)));
+             dimension->setOblique(0.4);
+             return dimension;
+         },
+         [](const AcDbEntity* e) {
+             const auto& d = as<AcDbAlignedDimension>(e);
+             return describeDimension(e) + text(d.xLine1Point()) + text(d.xLine2Point()) + text(d.dimLinePoint()) +
+                    text(d.oblique());
+         }},
+        {"ThreePointAngularDimension",
+         [] {
+             auto* dimension = withCommonValues(new AcDb3PointAngularDimension);
+             dimension->setCenterPoint(AcGePoint3d(0, 0, 0));
+             dimension->setXLine1Point(AcGePoint3d(5, 0, 0));
+             dimension->setXLine2Point(AcGePoint3d(0, 5, 0));
+             dimension->setArcPoint(AcGePoint3d(3, 3, 0));
+             return dimension;
+         },
+         [](const AcDbEntity* e) {
+             const auto& d = as<AcDb3PointAngularDimension>(e);
+             return describeDimension(e) + text(d.arcPoint()) + text(d.xLine1Point()) + text(d.xLine2Point()) +
+                    text(d.centerPoint());
+         }},
+        {"TwoLineAngularDimension",
+         [] {
+             auto* dimension = withCommonValues(new AcDb2LineAngularDimension);
+             dimension->setXLine1Start(AcGePoint3d(0, 0, 0));
+             dimension->setXLine1End(AcGePoint3d(5, 0, 0));
+             dimension->setXLine2Start(AcGePoint3d(0, 1, 0));
+             dimension->setXLine2End(AcGePoint3d(4, 4, 0));
+             dimension->setArcPoint(AcGePoint3d(4, 2, 0));
+             return dimension;
+         },
+         [](const AcDbEntity* e) {
+             const auto& d = as<AcDb2LineAngularDimension>(e);
+             return describeDimension(e) + text(d.arcPoint()) + text(d.xLine1Start()) + text(d.xLine1End()) +
+                    text(d.xLine2Start()) + text(d.xLine2End());
+         }},
+        {"RadialDimension",
+         [] { return withCommonValues(new AcDbRadialDimension(AcGePoint3d(1, 1, 0), AcGePoint3d(4, 5, 0), 2.0)); },
+         [](const AcDbEntity* e) {
+             const auto& d = as<AcDbRadialDimension>(e);
+             return describeDimension(e) + text(d.leaderLength()) + text(d.center()) + text(d.chordPoint());
+         }},
+        {"DiametricDimension",
+         [] { return withCommonValues(new AcDbDiametricDimension(AcGePoint3d(3, 0, 0), AcGePoint3d(-3, 0, 0), 1.25)); },
+         [](const AcDbEntity* e) {
+             const auto& d = as<AcDbDiametricDimension>(e);
+             return describeDimension(e) + text(d.leaderLength()) + text(d.chordPoint()) + text(d.farChordPoint());
+         }},
+        {"OrdinateDimension",
+         [] {
+             auto* dimension = withCommonValues(new AcDbOrdinateDimension);
+             dimension->useYAxis();
+             dimension->setOrigin(AcGePoint3d(1, 1, 0));
+             dimension->setDefiningPoint(AcGePoint3d(5, 7, 0));
+             dimension->setLeaderEndPoint(AcGePoint3d(9, 7, 0));
+             return dimension;
+         },
+         [](const AcDbEntity* e) {
+             const auto& d = as<AcDbOrdinateDimension>(e);
+             return describeDimension(e) + std::to_wstring(d.isUsingXAxis()) + std::to_wstring(d.isUsingYAxis()) +
+                    text(d.origin()) + text(d.definingPoint()) + text(d.leaderEndPoint());
+         }},
+    };
+}
+
+// Records that are copied but never streamed.
+std::vector<RoundTripCase> copyOnlyCases()
+{
+    return {
+        {"Mline",
+         [] {
+             auto* mline = new AcDbMline;
+             mline->setJustification(Mline::kBottom);
+             mline->setScale(2.0);
+             mline->appendSeg(AcGePoint3d(0, 0, 0));
+             mline->appendSeg(AcGePoint3d(5, 0, 0));
+             mline->appendSeg(AcGePoint3d(5, 5, 0));
+             mline->setSupressEndCaps(true);
+             mline->setClosedMline(true);
+             return mline;
+         },
+         [](const AcDbEntity* e) {
+             const auto& m = as<AcDbMline>(e);
+             std::wstring result = std::to_wstring(m.justification()) + text(m.scale()) + text(m.normal()) +
+                                   std::to_wstring(m.supressStartCaps()) + std::to_wstring(m.supressEndCaps()) +
+                                   std::to_wstring(m.closedMline()) + L";";
+             for (int i = 0; i < m.numVertices(); ++i)
+                 result += text(m.vertexAt(i));
+             return result;
+         }},
+        {"RasterImage",
+         [] {
+             auto* image = new AcDbRasterImage;
+             image->setOrientation(AcGePoint3d(1, 2, 0), AcGeVector3d(4, 0, 0), AcGeVector3d(0, 3, 0));
+             image->setImageTransparency(true);
+             image->setShowClipped(true);
+             return image;
+         },
+         [](const AcDbEntity* e) {
+             const auto& r = as<AcDbRasterImage>(e);
+             AcGePoint3d origin;
+             AcGeVector3d u;
+             AcGeVector3d v;
+             r.getOrientation(origin, u, v);
+             return text(origin) + text(u) + text(v) + std::to_wstring(r.isSetDisplayOpt(AcDbRasterImage::kShow)) +
+                    std::to_wstring(r.isImageTransparent()) + std::to_wstring(r.isShownClipped());
+         }},
+        {"ArcDimension",
+         [] {
+             auto* dimension = withCommonValues(new AcDbArcDimension);
+             dimension->setCenterPoint(AcGePoint3d(0, 0, 0));
+             dimension->setXLine1Point(AcGePoint3d(5, 0, 0));
+             dimension->setXLine2Point(AcGePoint3d(0, 5, 0));
+             dimension->setArcPoint(AcGePoint3d(4, 4, 0));
+             dimension->setIsPartial(true);
+             dimension->setArcStartParam(0.1);
+             dimension->setArcEndParam(1.2);
+             dimension->setHasLeader(true);
+             dimension->setLeader1Point(AcGePoint3d(6, 6, 0));
+             dimension->setLeader2Point(AcGePoint3d(7, 6, 0));
+             dimension->setArcSymbolType(1);
+             return dimension;
+         },
+         [](const AcDbEntity* e) {
+             const auto& d = as<AcDbArcDimension>(e);
+             return describeDimension(e) + text(d.arcPoint()) + text(d.xLine1Point()) + text(d.xLine2Point()) +
+                    text(d.centerPoint()) + std::to_wstring(d.isPartial()) + text(d.arcStartParam()) +
+                    text(d.arcEndParam()) + std::to_wstring(d.hasLeader()) + text(d.leader1Point()) +
+                    text(d.leader2Point()) + std::to_wstring(d.arcSymbolType());
+         }},
+        {"RadialDimensionLarge",
+         [] {
+             auto* dimension = withCommonValues(new AcDbRadialDimensionLarge);
+             dimension->setCenter(AcGePoint3d(0, 0, 0));
+             dimension->setChordPoint(AcGePoint3d(30, 40, 0));
+             dimension->setOverrideCenter(AcGePoint3d(20, 20, 0));
+             dimension->setJogPoint(AcGePoint3d(22, 25, 0));
+             dimension->setJogAngle(1.0);
+             return dimension;
+         },
+         [](const AcDbEntity* e) {
+             const auto& d = as<AcDbRadialDimensionLarge>(e);
+             return describeDimension(e) + text(d.center()) + text(d.chordPoint()) + text(d.overrideCenter()) +
+                    text(d.jogPoint()) + text(d.jogAngle());
+         }},
     };
 }
 
@@ -377,6 +657,21 @@ TEST_P(RoundTripTest, TruncatedStreamIsRefusedWithTheFilerStatus)
 }
 
 INSTANTIATE_TEST_SUITE_P(Records, RoundTripTest, ::testing::ValuesIn(cases()),
+                         [](const auto& info) { return info.param.name; });
+
+class CopyOnlyTest : public ::testing::TestWithParam<RoundTripCase> {};
+
+TEST_P(CopyOnlyTest, CopyEntityDataGivesTheSameEntity)
+{
+    const std::unique_ptr<AcDbEntity> source(GetParam().make());
+    source->setColorIndex(4);
+    const std::unique_ptr<AcDbEntity> copy(AcDbEntity::cast(source->isA()->create()));
+    ASSERT_EQ(Acad::eOk, copyEntityData(copy.get(), source.get()));
+    EXPECT_EQ(GetParam().describe(source.get()), GetParam().describe(copy.get()));
+    EXPECT_EQ(4, copy->colorIndex());
+}
+
+INSTANTIATE_TEST_SUITE_P(Records, CopyOnlyTest, ::testing::ValuesIn(copyOnlyCases()),
                          [](const auto& info) { return info.param.name; });
 
 } // namespace

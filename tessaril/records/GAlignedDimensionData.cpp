@@ -1,0 +1,18 @@
+#include "GAlignedDimensionData.h"
+
+namespace {
+using E = AcDbAlignedDimension;
+using R = GAlignedDimensionData;
+using F = records::Fields<E, R>;
+constexpr R::Spec kFields[] = {
+    F::field<records::Pt3, &R::xLine1Point, &E::xLine1Point, &E::setXLine1Point>(),
+    F::field<records::Pt3, &R::xLine2Point, &E::xLine2Point, &E::setXLine2Point>(),
+    F::field<records::Pt3, &R::dimLinePoint, &E::dimLinePoint, &E::setDimLinePoint>(),
+    F::field<records::Dbl, &R::oblique, &E::oblique, &E::setOblique>(),
+};
+} // namespace
+
+std::span<const R::Spec> GAlignedDimensionData::fields()
+{
+    return kFields;
+}
