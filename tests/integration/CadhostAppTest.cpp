@@ -144,7 +144,8 @@ INSTANTIATE_TEST_SUITE_P(
                     BadLine{{"wait", "soon"}, "cadhost: wait needs a number of milliseconds\n"},
                     BadLine{{"movrel", "extra"}, "cadhost: the command movrel takes no arguments\n"},
                     BadLine{{"--no-module", "unload"}, "cadhost: no module is loaded\n"},
-                    BadLine{{"load"}, "cadhost: module \"" + kInstall + "/bin/Tessaril.arx\" is already loaded\n"}));
+                    BadLine{{"load"}, "cadhost: module \"" + kInstall + "/bin/Tessaril.arx\" is already loaded\n"}),
+    [](const testing::TestParamInfo<BadLine>& info) { return "case" + std::to_string(info.index); });
 
 TEST_F(CadhostAppTest, HelpListsOptionsAndScriptCommands)
 {
