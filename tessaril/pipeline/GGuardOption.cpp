@@ -1,0 +1,3 @@
+#include "GGuardOption.h"
+
+GGuardOption GuardOption;
