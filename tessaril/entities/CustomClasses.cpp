@@ -1,5 +1,6 @@
 #include "CustomClasses.h"
 
+#include "AcDbWatermark.h"
 #include "WrapperEntities.h"
 
 namespace {
@@ -41,6 +42,7 @@ constexpr CustomClass kCustomClasses[] = {
     customClass<AcDbSolidEx>(),
     customClass<AcDb2dPolylineEx>(),
     customClass<AcDb3dPolylineEx>(),
+    customClass<AcDbWatermark>(),
 };
 } // namespace
 

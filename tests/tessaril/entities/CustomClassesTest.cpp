@@ -127,6 +127,7 @@ TEST(CustomClassesTest, DeletesTheClassesInRegistrationOrder)
     std::vector<std::wstring> expected;
     for (const ClassCase& c : registrationOrder())
         expected.emplace_back(c.name);
+    expected.emplace_back(L"AcDbWatermark");
     EXPECT_EQ(expected, deletedClasses());
     for (const ClassCase& c : registrationOrder())
         EXPECT_EQ(nullptr, registered(c.name)) << std::wstring(c.name);
