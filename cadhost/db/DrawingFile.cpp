@@ -670,7 +670,9 @@ Acad::ErrorStatus writeDrawingFile(AcDbImpDatabase& database, const std::wstring
         return status;
     std::filesystem::path target = nativePath(path);
     std::filesystem::path temporary = target;
-    temporary += "." + std::to_string(::getpid()) + "-" + std::to_string(++gTemporaryCounter) + ".tmp";
+    std::string suffix(".");
+    suffix.append(std::to_string(::getpid())).append("-").append(std::to_string(++gTemporaryCounter)).append(".tmp");
+    temporary += suffix;
     {
         std::ofstream stream(temporary, std::ios::binary | std::ios::trunc);
         if (!stream)
