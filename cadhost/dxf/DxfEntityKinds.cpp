@@ -1,0 +1,615 @@
+#include "DxfEntityKinds.h"
+
+#include "dbblkref.h"
+#include "dbdim.h"
+#include "dbelipse.h"
+#include "dbents.h"
+#include "dbhatch.h"
+#include "dblead.h"
+#include "dbmline.h"
+#include "dbmtext.h"
+#include "dbpl.h"
+#include "dbray.h"
+#include "dbregion.h"
+#include "dbsol3d.h"
+#include "dbspline.h"
+#include "dbtext.h"
+#include "dbviewport.h"
+#include "dbxline.h"
+#include "gearc2d.h"
+#include "geell2d.h"
+#include "gelnsg2d.h"
+#include "genurb2d.h"
+#include "imgent.h"
+
+#include <array>
+#include <numbers>
+#include <string_view>
+
+namespace cadhost::dxf {
+namespace {
+
+using Followers = std::span<const DxfRecord>;
+
+constexpr double kDegree = std::numbers::pi / 180.0;
+const AcGeVector3d kNoNormal = AcGeVector3d::kZAxis;
+
+AcGePoint2d flat(const AcGePoint3d& point)
+{
+    return {point.x, point.y};
+}
+
+AcGePoint3dArray pointArray(const std::vector<AcGePoint3d>& points)
+{
+    AcGePoint3dArray result;
+    for (const AcGePoint3d& point : points)
+        result.append(point);
+    return result;
+}
+
+AcGeDoubleArray doubleArray(const std::vector<double>& values)
+{
+    AcGeDoubleArray result;
+    for (const double value : values)
+        result.append(value);
+    return result;
+}
+
+std::unique_ptr<AcDbEntity> point(DxfContext&, const DxfRecord& record, Followers)
+{
+    auto entity = std::make_unique<AcDbPoint>(record.point(10));
+    entity->setThickness(record.real(39));
+    entity->setNormal(record.vector(210, kNoNormal));
+    return entity;
+}
+
+std::unique_ptr<AcDbEntity> line(DxfContext&, const DxfRecord& record, Followers)
+{
+    auto entity = std::make_unique<AcDbLine>(record.point(10), record.point(11));
+    entity->setThickness(record.real(39));
+    entity->setNormal(record.vector(210, kNoNormal));
+    return entity;
+}
+
+std::unique_ptr<AcDbEntity> circle(DxfContext&, const DxfRecord& record, Followers)
+{
+    auto entity = std::make_unique<AcDbCircle>(record.point(10), record.vector(210, kNoNormal), record.real(40));
+    entity->setThickness(record.real(39));
+    return entity;
+}
+
+std::unique_ptr<AcDbEntity> arc(DxfContext&, const DxfRecord& record, Followers)
+{
+    auto entity = std::make_unique<AcDbArc>(record.point(10), record.vector(210, kNoNormal), record.real(40),
+                                            record.real(50) * kDegree, record.real(51) * kDegree);
+    entity->setThickness(record.real(39));
+    return entity;
+}
+
+std::unique_ptr<AcDbEntity> ellipse(DxfContext&, const DxfRecord& record, Followers)
+{
+    return std::make_unique<AcDbEllipse>(record.point(10), record.vector(210, kNoNormal).normal(),
+                                         record.vector(11, AcGeVector3d::kXAxis), record.real(40, 1.0),
+                                         record.real(41, 0.0), record.real(42, 2.0 * std::numbers::pi));
+}
+
+std::unique_ptr<AcDbEntity> spline(DxfContext&, const DxfRecord& record, Followers)
+{
+    const int flags = record.integer(70);
+    const int degree = record.integer(71, 3);
+    const std::vector<AcGePoint3d> controls = record.points(10);
+    const std::vector<AcGePoint3d> fits = record.points(11);
+    auto entity = std::make_unique<AcDbSpline>();
+    if (!controls.empty()) {
+        const std::vector<double> weights = record.reals(41);
+        entity->setNurbsData(degree, (flags & 4) != 0, (flags & 1) != 0, (flags & 2) != 0, pointArray(controls),
+                             doubleArray(record.reals(40)), doubleArray(weights));
+    } else if (fits.size() >= 2) {
+        entity->setFitData(pointArray(fits), degree, record.real(44), record.vector(12, AcGeVector3d::kIdentity),
+                           record.vector(13, AcGeVector3d::kIdentity));
+    }
+    return entity;
+}
+
+std::unique_ptr<AcDbEntity> lightweightPolyline(DxfContext&, const DxfRecord& record, Followers)
+{
+    auto entity = std::make_unique<AcDbPolyline>();
+    DxfCursor cursor(record);
+    unsigned index = 0;
+    while (cursor.seek(10)) {
+        const AcGePoint3d at = cursor.point(10);
+        double startWidth = 0.0;
+        double endWidth = 0.0;
+        double bulge = 0.0;
+        // The widths and bulge of a vertex follow its point, in this order when present.
+        startWidth = cursor.real(40, startWidth);
+        endWidth = cursor.real(41, endWidth);
+        bulge = cursor.real(42, bulge);
+        entity->addVertexAt(index++, flat(at), bulge, startWidth, endWidth);
+    }
+    entity->setClosed((record.integer(70) & 1) != 0);
+    entity->setPlinegen((record.integer(70) & 128) != 0);
+    if (record.has(43))
+        entity->setConstantWidth(record.real(43));
+    entity->setElevation(record.real(38));
+    entity->setThickness(record.real(39));
+    entity->setNormal(record.vector(210, kNoNormal));
+    return entity;
+}
+
+constexpr int kPolyline3d = 8;
+constexpr int kPolygonMesh = 16;
+constexpr int kPolyfaceMesh = 64;
+constexpr int kSplineFrameVertex = 16;
+
+std::unique_ptr<AcDbEntity> polyline(DxfContext&, const DxfRecord& record, Followers vertices)
+{
+    const int flags = record.integer(70);
+    const bool closed = (flags & 1) != 0;
+    if ((flags & kPolyline3d) != 0) {
+        auto entity = std::make_unique<AcDb3dPolyline>(AcDb::k3dSimplePoly, AcGePoint3dArray(), closed);
+        for (const DxfRecord& vertex : vertices)
+            if ((vertex.integer(70) & kSplineFrameVertex) == 0)
+                entity->appendVertex(new AcDb3dPolylineVertex(vertex.point(10)));
+        return entity;
+    }
+    const double elevation = record.point(10).z;
+    auto entity = std::make_unique<AcDb2dPolyline>(AcDb::k2dSimplePoly, AcGePoint3dArray(), elevation, closed,
+                                                   record.real(40), record.real(41));
+    for (const DxfRecord& vertex : vertices) {
+        if ((vertex.integer(70) & kSplineFrameVertex) != 0)
+            continue;
+        AcGePoint3d at = vertex.point(10);
+        at.z = elevation;
+        entity->appendVertex(
+            new AcDb2dVertex(at, vertex.real(42), vertex.real(40, record.real(40)), vertex.real(41, record.real(41))));
+    }
+    entity->setThickness(record.real(39));
+    entity->setNormal(record.vector(210, kNoNormal));
+    return entity;
+}
+
+std::unique_ptr<AcDbEntity> leader(DxfContext& context, const DxfRecord& record, Followers)
+{
+    auto entity = std::make_unique<AcDbLeader>();
+    for (const AcGePoint3d& vertex : record.points(10))
+        entity->appendVertex(vertex);
+    if (record.integer(72) == 1)
+        entity->setToSplineLeader();
+    const AcDbObjectId style = DxfContext::find(context.dimStyles, context.text.decode(record.text(3)));
+    if (!style.isNull())
+        entity->setDimensionStyle(style);
+    entity->setNormal(record.vector(210, kNoNormal));
+    return entity;
+}
+
+template <class T> std::unique_ptr<T> fourCorners(const DxfRecord& record)
+{
+    auto entity =
+        std::make_unique<T>(record.point(10), record.point(11), record.point(12), record.point(13, record.point(12)));
+    entity->setThickness(record.real(39));
+    entity->setNormal(record.vector(210, kNoNormal));
+    return entity;
+}
+
+std::unique_ptr<AcDbEntity> solid(DxfContext&, const DxfRecord& record, Followers)
+{
+    return fourCorners<AcDbSolid>(record);
+}
+
+std::unique_ptr<AcDbEntity> trace(DxfContext&, const DxfRecord& record, Followers)
+{
+    return fourCorners<AcDbTrace>(record);
+}
+
+// The properties every single-line text kind shares; verticalCode is 73 for texts and 74 for attributes.
+void setTextProperties(DxfContext& context, const DxfRecord& record, AcDbText& text, int verticalCode)
+{
+    text.setTextString(context.text.decode(record.text(1)).c_str());
+    text.setHeight(record.real(40, 1.0));
+    text.setPosition(record.point(10));
+    text.setRotation(record.real(50) * kDegree);
+    text.setWidthFactor(record.real(41, 1.0));
+    text.setOblique(record.real(51) * kDegree);
+    text.setThickness(record.real(39));
+    text.setNormal(record.vector(210, kNoNormal));
+    const AcDbObjectId style = DxfContext::find(context.textStyles, context.text.decode(record.text(7)));
+    if (!style.isNull())
+        text.setTextStyle(style);
+    const int horizontal = record.integer(72);
+    const int vertical = record.integer(verticalCode);
+    if (horizontal >= 0 && horizontal <= 5)
+        text.setHorizontalMode(static_cast<AcDb::TextHorzMode>(horizontal));
+    if (vertical >= 0 && vertical <= 3)
+        text.setVerticalMode(static_cast<AcDb::TextVertMode>(vertical));
+    if (horizontal != 0 || vertical != 0)
+        text.setAlignmentPoint(record.point(11, record.point(10)));
+}
+
+std::unique_ptr<AcDbEntity> text(DxfContext& context, const DxfRecord& record, Followers)
+{
+    auto entity = std::make_unique<AcDbText>();
+    setTextProperties(context, record, *entity, 73);
+    return entity;
+}
+
+std::unique_ptr<AcDbEntity> attributeDefinition(DxfContext& context, const DxfRecord& record, Followers)
+{
+    auto entity = std::make_unique<AcDbAttributeDefinition>();
+    setTextProperties(context, record, *entity, 74);
+    entity->setTag(context.text.decode(record.text(2)).c_str());
+    entity->setPrompt(context.text.decode(record.text(3)).c_str());
+    const int flags = record.integer(70);
+    entity->setInvisible((flags & 1) != 0);
+    entity->setConstant((flags & 2) != 0);
+    entity->setVerifiable((flags & 4) != 0);
+    entity->setPreset((flags & 8) != 0);
+    return entity;
+}
+
+std::unique_ptr<AcDbEntity> multilineText(DxfContext& context, const DxfRecord& record, Followers)
+{
+    auto entity = std::make_unique<AcDbMText>();
+    // Long contents come in chunks of group 3 before the last chunk in group 1.
+    std::string contents;
+    for (const DxfGroup& group : record.groups())
+        if (group.code == 3)
+            contents += group.value;
+    contents += record.text(1);
+    entity->setContents(context.text.decode(contents).c_str());
+    entity->setLocation(record.point(10));
+    entity->setTextHeight(record.real(40, 1.0));
+    entity->setWidth(record.real(41));
+    const int attachment = record.integer(71, 1);
+    if (attachment >= 1 && attachment <= 9)
+        entity->setAttachment(static_cast<AcDbMText::AttachmentPoint>(attachment));
+    entity->setNormal(record.vector(210, kNoNormal));
+    if (record.has(11))
+        entity->setDirection(record.vector(11, AcGeVector3d::kXAxis));
+    else
+        entity->setRotation(record.real(50));
+    const AcDbObjectId style = DxfContext::find(context.textStyles, context.text.decode(record.text(7)));
+    if (!style.isNull())
+        entity->setTextStyle(style);
+    return entity;
+}
+
+// One boundary of a hatch, read from the cursor standing after its group 92.
+void appendHatchLoop(DxfCursor& cursor, int loopType, AcDbHatch& hatch)
+{
+    if ((loopType & AcDbHatch::kPolyline) != 0) {
+        const bool hasBulges = cursor.integer(72) != 0;
+        cursor.integer(73);
+        const int count = cursor.integer(93);
+        AcGePoint2dArray vertices;
+        AcGeDoubleArray bulges;
+        for (int index = 0; index < count && !cursor.done() && cursor.code() == 10; ++index) {
+            vertices.append(flat(cursor.point(10)));
+            bulges.append(hasBulges ? cursor.real(42) : 0.0);
+        }
+        hatch.appendLoop(loopType, vertices, bulges);
+        return;
+    }
+    const int count = cursor.integer(93);
+    // Owned here until the hatch takes them, so that a bad value further on loses none.
+    std::vector<std::unique_ptr<AcGeEntity2d>> edges;
+    AcGeIntArray edgeTypes;
+    for (int index = 0; index < count && !cursor.done() && cursor.code() == 72; ++index) {
+        const int type = cursor.integer(72);
+        if (type == AcDbHatch::kLine) {
+            const AcGePoint3d from = cursor.point(10);
+            const AcGePoint3d to = cursor.point(11);
+            edges.push_back(std::make_unique<AcGeLineSeg2d>(flat(from), flat(to)));
+        } else if (type == AcDbHatch::kCirArc) {
+            const AcGePoint3d center = cursor.point(10);
+            const double radius = cursor.real(40);
+            const double start = cursor.real(50) * kDegree;
+            const double end = cursor.real(51) * kDegree;
+            const bool counterClockwise = cursor.integer(73, 1) != 0;
+            edges.push_back(counterClockwise ? std::make_unique<AcGeCircArc2d>(flat(center), radius, start, end)
+                                             : std::make_unique<AcGeCircArc2d>(flat(center), radius, -start, -end,
+                                                                               AcGeVector2d::kXAxis, Adesk::kTrue));
+        } else if (type == AcDbHatch::kEllArc) {
+            const AcGePoint3d center = cursor.point(10);
+            const AcGePoint3d major = cursor.point(11);
+            const double ratio = cursor.real(40, 1.0);
+            const double start = cursor.real(50) * kDegree;
+            const double end = cursor.real(51) * kDegree;
+            cursor.integer(73);
+            const AcGeVector2d axis(major.x, major.y);
+            const double length = axis.length();
+            const AcGeVector2d direction = length > 0.0 ? axis / length : AcGeVector2d::kXAxis;
+            edges.push_back(std::make_unique<AcGeEllipArc2d>(
+                flat(center), direction, AcGeVector2d(-direction.y, direction.x), length, length * ratio, start, end));
+        } else if (type == AcDbHatch::kSpline) {
+            const int degree = cursor.integer(94, 3);
+            const bool rational = cursor.integer(73) != 0;
+            const bool periodic = cursor.integer(74) != 0;
+            const int knotCount = cursor.integer(95);
+            const int controlCount = cursor.integer(96);
+            AcGeDoubleArray knots;
+            for (int knot = 0; knot < knotCount && !cursor.done() && cursor.code() == 40; ++knot)
+                knots.append(cursor.real(40));
+            AcGePoint2dArray controls;
+            AcGeDoubleArray weights;
+            for (int control = 0; control < controlCount && !cursor.done() && cursor.code() == 10; ++control) {
+                controls.append(flat(cursor.point(10)));
+                if (rational)
+                    weights.append(cursor.real(42, 1.0));
+            }
+            // Fit points and tangents of the edge only repeat what its control points define.
+            const int fitCount = cursor.integer(97);
+            for (int fit = 0; fit < fitCount && !cursor.done() && cursor.code() == 11; ++fit)
+                cursor.point(11);
+            cursor.point(12);
+            cursor.point(13);
+            edges.push_back(
+                rational ? std::make_unique<AcGeNurbCurve2d>(degree, AcGeKnotVector(knots), controls, weights, periodic)
+                         : std::make_unique<AcGeNurbCurve2d>(degree, AcGeKnotVector(knots), controls, periodic));
+        } else {
+            break;
+        }
+        edgeTypes.append(type);
+    }
+    AcGeVoidPointerArray pointers;
+    for (const auto& edge : edges)
+        pointers.append(edge.get());
+    if (hatch.appendLoop(loopType, pointers, edgeTypes) == Acad::eOk)
+        for (auto& edge : edges)
+            static_cast<void>(edge.release());
+}
+
+std::unique_ptr<AcDbEntity> hatch(DxfContext& context, const DxfRecord& record, Followers)
+{
+    auto entity = std::make_unique<AcDbHatch>();
+    entity->setNormal(record.vector(210, kNoNormal));
+    entity->setElevation(record.point(10).z);
+    const bool solidFill = record.integer(70) != 0;
+    const int patternType = record.integer(76, AcDbHatch::kPreDefined);
+    const std::wstring name = context.text.decode(record.text(2, solidFill ? "SOLID" : "ANSI31"));
+    entity->setPatternAngle(record.real(52) * kDegree);
+    if (record.has(41))
+        entity->setPatternScale(record.real(41));
+    entity->setPattern(patternType >= 0 && patternType <= 2 ? static_cast<AcDbHatch::HatchPatternType>(patternType)
+                                                            : AcDbHatch::kPreDefined,
+                       name.c_str());
+    const int style = record.integer(75);
+    if (style >= 0 && style <= 2)
+        entity->setHatchStyle(static_cast<AcDbHatch::HatchStyle>(style));
+
+    DxfCursor cursor(record);
+    if (cursor.seek(91)) {
+        const int loops = cursor.integer(91);
+        for (int loop = 0; loop < loops && cursor.seek(92); ++loop) {
+            const int loopType = cursor.integer(92);
+            appendHatchLoop(cursor, loopType, *entity);
+        }
+    }
+    if (record.integer(450) != 0)
+        entity->setHatchObjectType(AcDbHatch::kGradientObject);
+    return entity;
+}
+
+std::unique_ptr<AcDbEntity> insert(DxfContext& context, const DxfRecord& record, Followers)
+{
+    const AcDbObjectId block = DxfContext::find(context.blocks, context.text.decode(record.text(2)));
+    const int columns = record.integer(70, 1);
+    const int rows = record.integer(71, 1);
+    std::unique_ptr<AcDbBlockReference> entity;
+    if (columns > 1 || rows > 1) {
+        entity = std::make_unique<AcDbMInsertBlock>(record.point(10), block, static_cast<Adesk::UInt16>(columns),
+                                                    static_cast<Adesk::UInt16>(rows), record.real(44), record.real(45));
+    } else {
+        entity = std::make_unique<AcDbBlockReference>(record.point(10), block);
+    }
+    entity->setScaleFactors(AcGeScale3d(record.real(41, 1.0), record.real(42, 1.0), record.real(43, 1.0)));
+    entity->setRotation(record.real(50) * kDegree);
+    entity->setNormal(record.vector(210, kNoNormal));
+    return entity;
+}
+
+// The dimension kinds by the low three bits of group 70.
+std::unique_ptr<AcDbDimension> dimensionOfKind(const DxfRecord& record)
+{
+    switch (record.integer(70) & 7) {
+    case 0: {
+        auto dimension = std::make_unique<AcDbRotatedDimension>();
+        dimension->setXLine1Point(record.point(13));
+        dimension->setXLine2Point(record.point(14));
+        dimension->setDimLinePoint(record.point(10));
+        dimension->setRotation(record.real(50) * kDegree);
+        return dimension;
+    }
+    case 1: {
+        auto dimension = std::make_unique<AcDbAlignedDimension>();
+        dimension->setXLine1Point(record.point(13));
+        dimension->setXLine2Point(record.point(14));
+        dimension->setDimLinePoint(record.point(10));
+        return dimension;
+    }
+    case 2: {
+        auto dimension = std::make_unique<AcDb2LineAngularDimension>();
+        dimension->setXLine1Start(record.point(13));
+        dimension->setXLine1End(record.point(14));
+        dimension->setXLine2Start(record.point(15));
+        dimension->setXLine2End(record.point(10));
+        dimension->setArcPoint(record.point(16));
+        return dimension;
+    }
+    case 3:
+        return std::make_unique<AcDbDiametricDimension>(record.point(15), record.point(10), record.real(40));
+    case 4:
+        return std::make_unique<AcDbRadialDimension>(record.point(10), record.point(15), record.real(40));
+    case 5: {
+        auto dimension = std::make_unique<AcDb3PointAngularDimension>();
+        dimension->setXLine1Point(record.point(13));
+        dimension->setXLine2Point(record.point(14));
+        dimension->setCenterPoint(record.point(15));
+        dimension->setArcPoint(record.point(10));
+        return dimension;
+    }
+    default: {
+        auto dimension = std::make_unique<AcDbOrdinateDimension>();
+        dimension->setOrigin(record.point(10));
+        dimension->setDefiningPoint(record.point(13));
+        dimension->setLeaderEndPoint(record.point(14));
+        return dimension;
+    }
+    }
+}
+
+void setDimensionProperties(DxfContext& context, const DxfRecord& record, AcDbDimension& dimension)
+{
+    const AcDbObjectId style = DxfContext::find(context.dimStyles, context.text.decode(record.text(3)));
+    if (!style.isNull())
+        dimension.setDimensionStyle(style);
+    const AcDbObjectId block = DxfContext::find(context.blocks, context.text.decode(record.text(2)));
+    if (!block.isNull())
+        dimension.setDimBlockId(block);
+    if (record.has(11))
+        dimension.setTextPosition(record.point(11));
+    if (record.has(1))
+        dimension.setDimensionText(context.text.decode(record.text(1)).c_str());
+    dimension.setNormal(record.vector(210, kNoNormal));
+}
+
+std::unique_ptr<AcDbEntity> dimension(DxfContext& context, const DxfRecord& record, Followers)
+{
+    std::unique_ptr<AcDbDimension> entity = dimensionOfKind(record);
+    setDimensionProperties(context, record, *entity);
+    return entity;
+}
+
+std::unique_ptr<AcDbEntity> arcDimension(DxfContext& context, const DxfRecord& record, Followers)
+{
+    auto entity = std::make_unique<AcDbArcDimension>();
+    entity->setXLine1Point(record.point(13));
+    entity->setXLine2Point(record.point(14));
+    entity->setCenterPoint(record.point(15));
+    entity->setArcPoint(record.point(10));
+    entity->setArcStartParam(record.real(40));
+    entity->setArcEndParam(record.real(41));
+    entity->setIsPartial(record.integer(70) != 0);
+    setDimensionProperties(context, record, *entity);
+    return entity;
+}
+
+std::unique_ptr<AcDbEntity> xline(DxfContext&, const DxfRecord& record, Followers)
+{
+    auto entity = std::make_unique<AcDbXline>();
+    entity->setBasePoint(record.point(10));
+    entity->setUnitDir(record.vector(11, AcGeVector3d::kXAxis).normal());
+    return entity;
+}
+
+std::unique_ptr<AcDbEntity> ray(DxfContext&, const DxfRecord& record, Followers)
+{
+    auto entity = std::make_unique<AcDbRay>();
+    entity->setBasePoint(record.point(10));
+    entity->setUnitDir(record.vector(11, AcGeVector3d::kXAxis).normal());
+    return entity;
+}
+
+std::unique_ptr<AcDbEntity> image(DxfContext& context, const DxfRecord& record, Followers)
+{
+    auto entity = std::make_unique<AcDbRasterImage>();
+    const auto definition = context.imageDefinitions.find(record.text(340));
+    if (definition != context.imageDefinitions.end())
+        entity->setImageDefId(definition->second);
+    // The u and v vectors span one pixel; the image's sides are those times its size in pixels.
+    const AcGePoint3d pixels = record.point(13, AcGePoint3d(1, 1, 0));
+    entity->setOrientation(record.point(10), record.vector(11, AcGeVector3d::kXAxis) * pixels.x,
+                           record.vector(12, AcGeVector3d::kYAxis) * pixels.y);
+    return entity;
+}
+
+std::unique_ptr<AcDbEntity> viewport(DxfContext&, const DxfRecord& record, Followers)
+{
+    auto entity = std::make_unique<AcDbViewport>();
+    entity->setCenterPoint(record.point(10));
+    entity->setWidth(record.real(40));
+    entity->setHeight(record.real(41));
+    entity->setViewCenter(flat(record.point(12)));
+    entity->setViewHeight(record.real(45, record.real(41)));
+    return entity;
+}
+
+std::unique_ptr<AcDbEntity> multiline(DxfContext& context, const DxfRecord& record, Followers)
+{
+    auto entity = std::make_unique<AcDbMline>();
+    AcDbObjectId style;
+    if (acdbGetStandardMlineStyle(&context.database, style) == Acad::eOk)
+        entity->setStyle(style);
+    entity->setScale(record.real(40, 1.0));
+    entity->setNormal(record.vector(210, kNoNormal));
+    for (const AcGePoint3d& vertex : record.points(11))
+        entity->appendSeg(vertex);
+    entity->setClosedMline((record.integer(71) & 2) != 0);
+    return entity;
+}
+
+std::unique_ptr<AcDbEntity> solid3d(DxfContext&, const DxfRecord&, Followers)
+{
+    return std::make_unique<AcDb3dSolid>();
+}
+
+std::unique_ptr<AcDbEntity> region(DxfContext&, const DxfRecord&, Followers)
+{
+    return std::make_unique<AcDbRegion>();
+}
+
+struct EntityKind {
+    std::string_view dxfName;
+    EntityBuilder build;
+};
+
+constexpr std::array<EntityKind, 25> kEntityKinds{{
+    {"POINT", point},
+    {"LINE", line},
+    {"CIRCLE", circle},
+    {"ARC", arc},
+    {"ELLIPSE", ellipse},
+    {"SPLINE", spline},
+    {"LWPOLYLINE", lightweightPolyline},
+    {"POLYLINE", polyline},
+    {"LEADER", leader},
+    {"SOLID", solid},
+    {"TRACE", trace},
+    {"TEXT", text},
+    {"ATTDEF", attributeDefinition},
+    {"MTEXT", multilineText},
+    {"HATCH", hatch},
+    {"INSERT", insert},
+    {"DIMENSION", dimension},
+    {"ARC_DIMENSION", arcDimension},
+    {"XLINE", xline},
+    {"RAY", ray},
+    {"IMAGE", image},
+    {"VIEWPORT", viewport},
+    {"MLINE", multiline},
+    {"3DSOLID", solid3d},
+    {"REGION", region},
+}};
+
+} // namespace
+
+EntityBuilder entityBuilder(const DxfRecord& record)
+{
+    if (record.type() == "POLYLINE" && (record.integer(70) & (kPolygonMesh | kPolyfaceMesh)) != 0)
+        return nullptr;
+    for (const EntityKind& kind : kEntityKinds)
+        if (kind.dxfName == record.type())
+            return kind.build;
+    return nullptr;
+}
+
+std::unique_ptr<AcDbAttribute> buildAttribute(DxfContext& context, const DxfRecord& record)
+{
+    auto attribute = std::make_unique<AcDbAttribute>();
+    setTextProperties(context, record, *attribute, 74);
+    attribute->setTag(context.text.decode(record.text(2)).c_str());
+    attribute->setInvisible((record.integer(70) & 1) != 0);
+    return attribute;
+}
+
+} // namespace cadhost::dxf

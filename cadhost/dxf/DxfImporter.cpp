@@ -1,0 +1,376 @@
+#include "DxfImporter.h"
+
+#include "DxfContext.h"
+#include "DxfEntityKinds.h"
+#include "DxfError.h"
+#include "DxfFile.h"
+
+#include "dbblkref.h"
+#include "dbdict.h"
+#include "dbdimstyle.h"
+#include "dblayout.h"
+#include "dbsymtb.h"
+#include "dbtext.h"
+#include "imgdef.h"
+
+#include "codepage.h"
+
+#include <algorithm>
+#include <cwctype>
+#include <numbers>
+#include <span>
+
+namespace cadhost::dxf {
+
+std::wstring upperName(const std::wstring& name)
+{
+    std::wstring result = name;
+    std::transform(result.begin(), result.end(), result.begin(), [](wchar_t c) { return std::towupper(c); });
+    return result;
+}
+
+AcDbObjectId DxfContext::find(const std::map<std::wstring, AcDbObjectId>& records, const std::wstring& name)
+{
+    const auto found = records.find(upperName(name));
+    return found == records.end() ? AcDbObjectId::kNull : found->second;
+}
+
+namespace {
+
+void check(Acad::ErrorStatus status, const std::string& what)
+{
+    if (status != Acad::eOk)
+        throw DxfError("cannot add " + what + ": " + toUtf8(acadErrorStatusText(status)));
+}
+
+std::string utf8(const std::wstring& text)
+{
+    return toUtf8(text);
+}
+
+// Adds a record to a symbol table, or opens the record of that name the default drawing already has.
+template <class Table, class Record>
+AcDbObjectId addOrOpen(AcDbDatabase& database, const std::wstring& name, Record*& record)
+{
+    Table* table = nullptr;
+    check(database.getSymbolTable(table, AcDb::kForWrite), "a symbol table");
+    AcDbObjectId id;
+    if (table->getAt(name.c_str(), id) == Acad::eOk) {
+        table->close();
+        check(acdbOpenObject(record, id, AcDb::kForWrite), utf8(name));
+        return id;
+    }
+    auto created = std::make_unique<Record>();
+    created->setName(name.c_str());
+    const Acad::ErrorStatus status = table->add(id, created.get());
+    table->close();
+    check(status, "the table record " + utf8(name));
+    record = created.release();
+    return id;
+}
+
+class Importer {
+public:
+    Importer(const DxfFile& file, AcDbDatabase& database)
+        : m_file(file), m_context(database, DxfText(file.variable("$ACADVER"), file.variable("$DWGCODEPAGE")))
+    {
+    }
+
+    DxfImportReport run()
+    {
+        readTables();
+        readImageDefinitions();
+        makeBlocks();
+        fillBlocks();
+        fill(m_file.section("ENTITIES"), AcDbObjectId::kNull);
+        return m_report;
+    }
+
+private:
+    AcDbDatabase& database() { return m_context.database; }
+    std::wstring decode(const std::string& bytes) const { return m_context.text.decode(bytes); }
+
+    void readTables()
+    {
+        for (const DxfRecord& record : m_file.section("TABLES")) {
+            const std::wstring name = decode(record.text(2));
+            if (name.empty())
+                continue;
+            if (record.type() == "LTYPE")
+                addLinetype(record, name);
+            else if (record.type() == "LAYER")
+                addLayer(record, name);
+            else if (record.type() == "STYLE")
+                addTextStyle(record, name);
+            else if (record.type() == "DIMSTYLE")
+                addDimensionStyle(record, name);
+        }
+    }
+
+    void addLinetype(const DxfRecord& record, const std::wstring& name)
+    {
+        AcDbLinetypeTableRecord* linetype = nullptr;
+        addOrOpen<AcDbLinetypeTable>(database(), name, linetype);
+        linetype->setComments(decode(record.text(3)).c_str());
+        const std::vector<double> dashes = record.reals(49);
+        linetype->setNumDashes(static_cast<int>(dashes.size()));
+        for (std::size_t index = 0; index < dashes.size(); ++index)
+            linetype->setDashLengthAt(static_cast<int>(index), dashes[index]);
+        linetype->close();
+    }
+
+    void addLayer(const DxfRecord& record, const std::wstring& name)
+    {
+        AcDbLayerTableRecord* layer = nullptr;
+        const AcDbObjectId id = addOrOpen<AcDbLayerTable>(database(), name, layer);
+        const int colorIndex = record.integer(62, 7);
+        const int flags = record.integer(70);
+        AcCmColor color;
+        color.setColorIndex(static_cast<Adesk::UInt16>(std::clamp(std::abs(colorIndex), 1, 255)));
+        layer->setColor(color);
+        layer->setIsOff(colorIndex < 0);
+        layer->setIsFrozen((flags & 1) != 0);
+        layer->setIsLocked((flags & 4) != 0);
+        layer->setIsPlottable(record.integer(290, 1) != 0);
+        AcDbLinetypeTable* linetypes = nullptr;
+        if (database().getSymbolTable(linetypes, AcDb::kForRead) == Acad::eOk) {
+            AcDbObjectId linetype;
+            if (linetypes->getAt(decode(record.text(6, "Continuous")).c_str(), linetype) == Acad::eOk)
+                layer->setLinetypeObjectId(linetype);
+            linetypes->close();
+        }
+        layer->close();
+        m_context.layers[upperName(name)] = id;
+    }
+
+    void addTextStyle(const DxfRecord& record, const std::wstring& name)
+    {
+        AcDbTextStyleTableRecord* style = nullptr;
+        const AcDbObjectId id = addOrOpen<AcDbTextStyleTable>(database(), name, style);
+        style->setTextSize(record.real(40));
+        style->setXScale(record.real(41, 1.0));
+        style->setObliquingAngle(record.real(50) * std::numbers::pi / 180.0);
+        style->setFileName(decode(record.text(3)).c_str());
+        style->setBigFontFileName(decode(record.text(4)).c_str());
+        style->close();
+        m_context.textStyles[upperName(name)] = id;
+    }
+
+    // The variables the file gives; the others keep the values of the standard style.
+    void addDimensionStyle(const DxfRecord& record, const std::wstring& name)
+    {
+        AcDbDimStyleTableRecord* style = nullptr;
+        const AcDbObjectId id = addOrOpen<AcDbDimStyleTable>(database(), name, style);
+        if (record.has(40))
+            style->setDimscale(record.real(40));
+        if (record.has(41))
+            style->setDimasz(record.real(41));
+        if (record.has(140))
+            style->setDimtxt(record.real(140));
+        if (record.has(77))
+            style->setDimtad(record.integer(77));
+        if (record.has(271))
+            style->setDimdec(record.integer(271));
+        style->close();
+        m_context.dimStyles[upperName(name)] = id;
+    }
+
+    void readImageDefinitions()
+    {
+        for (const DxfRecord& record : m_file.section("OBJECTS")) {
+            if (record.type() != "IMAGEDEF")
+                continue;
+            auto definition = std::make_unique<AcDbRasterImageDef>();
+            definition->setSourceFileName(decode(record.text(1)).c_str());
+            const AcGePoint3d size = record.point(10);
+            definition->setSize(AcGeVector2d(size.x, size.y));
+            AcDbDictionary* named = nullptr;
+            check(database().getNamedObjectsDictionary(named, AcDb::kForWrite), "the image dictionary");
+            AcDbObjectId dictionaryId;
+            if (named->getAt(L"ACAD_IMAGE_DICT", dictionaryId) != Acad::eOk) {
+                auto dictionary = std::make_unique<AcDbDictionary>();
+                if (named->setAt(L"ACAD_IMAGE_DICT", dictionary.get(), dictionaryId) == Acad::eOk)
+                    dictionary.release()->close();
+            }
+            named->close();
+            AcDbDictionary* images = nullptr;
+            check(acdbOpenObject(images, dictionaryId, AcDb::kForWrite), "the image dictionary");
+            AcDbObjectId id;
+            const std::wstring key = L"IMAGE" + fromUtf8(record.text(5));
+            const Acad::ErrorStatus status = images->setAt(key.c_str(), definition.get(), id);
+            images->close();
+            check(status, "an image definition");
+            definition.release()->close();
+            m_context.imageDefinitions[record.text(5)] = id;
+        }
+    }
+
+    // The names of the layouts by the handle of their block record.
+    std::map<std::string, std::wstring> layoutNames() const
+    {
+        std::map<std::string, std::wstring> blockOfHandle;
+        for (const DxfRecord& record : m_file.section("TABLES"))
+            if (record.type() == "BLOCK_RECORD")
+                blockOfHandle[record.text(5)] = upperName(decode(record.text(2)));
+        std::map<std::string, std::wstring> names;
+        for (const DxfRecord& record : m_file.section("OBJECTS")) {
+            if (record.type() != "LAYOUT")
+                continue;
+            // The plot settings come first with their own group 1 and 330; the layout's own come last.
+            std::string blockHandle;
+            std::string name;
+            for (const DxfGroup& group : record.groups()) {
+                if (group.code == 330)
+                    blockHandle = group.value;
+                else if (group.code == 1)
+                    name = group.value;
+            }
+            const auto block = blockOfHandle.find(blockHandle);
+            if (block != blockOfHandle.end())
+                names[utf8(block->second)] = decode(name);
+        }
+        return names;
+    }
+
+    void makeBlocks()
+    {
+        m_context.blocks[L"*MODEL_SPACE"] = database().modelSpaceId();
+        m_context.blocks[L"*PAPER_SPACE"] = database().paperSpaceId();
+        const std::map<std::string, std::wstring> layouts = layoutNames();
+        int tabOrder = 2;
+        for (const DxfRecord& record : m_file.section("BLOCKS")) {
+            if (record.type() != "BLOCK")
+                continue;
+            const std::wstring name = decode(record.text(2));
+            const std::wstring key = upperName(name);
+            if (name.empty() || m_context.blocks.contains(key))
+                continue;
+            AcDbBlockTableRecord* block = nullptr;
+            const AcDbObjectId id = addOrOpen<AcDbBlockTable>(database(), name, block);
+            block->setOrigin(record.point(10));
+            block->close();
+            m_context.blocks[key] = id;
+            if (key.starts_with(L"*PAPER_SPACE")) {
+                const auto layout = layouts.find(utf8(key));
+                addLayout(id, layout != layouts.end() ? layout->second : L"Layout" + std::to_wstring(tabOrder),
+                          tabOrder);
+                ++tabOrder;
+            }
+        }
+    }
+
+    void addLayout(AcDbObjectId blockId, const std::wstring& name, int tabOrder)
+    {
+        AcDbDictionary* layouts = nullptr;
+        check(database().getLayoutDictionary(layouts, AcDb::kForWrite), "the layout dictionary");
+        std::wstring unique = name;
+        for (int suffix = tabOrder; unique.empty() || layouts->has(unique.c_str()); ++suffix)
+            unique = L"Layout" + std::to_wstring(suffix);
+        auto layout = std::make_unique<AcDbLayout>();
+        layout->setLayoutName(unique.c_str());
+        layout->setTabOrder(tabOrder);
+        layout->setBlockTableRecordId(blockId);
+        AcDbObjectId layoutId;
+        const Acad::ErrorStatus status = layouts->setAt(unique.c_str(), layout.get(), layoutId);
+        layouts->close();
+        check(status, "the layout " + utf8(name));
+        layout.release()->close();
+        AcDbBlockTableRecord* block = nullptr;
+        check(acdbOpenObject(block, blockId, AcDb::kForWrite), "the layout " + utf8(name));
+        block->setLayoutId(layoutId);
+        block->close();
+    }
+
+    void fillBlocks()
+    {
+        const std::vector<DxfRecord>& records = m_file.section("BLOCKS");
+        for (std::size_t index = 0; index < records.size(); ++index) {
+            if (records[index].type() != "BLOCK")
+                continue;
+            const AcDbObjectId block = DxfContext::find(m_context.blocks, decode(records[index].text(2)));
+            std::size_t end = index + 1;
+            while (end < records.size() && records[end].type() != "ENDBLK")
+                ++end;
+            fill(std::span(records).subspan(index + 1, end - index - 1), block);
+            index = end;
+        }
+    }
+
+    // Builds the entities of a block; in the ENTITIES section (no block given), group 67 chooses paper space.
+    void fill(std::span<const DxfRecord> records, AcDbObjectId block)
+    {
+        for (std::size_t index = 0; index < records.size(); ++index) {
+            const DxfRecord& record = records[index];
+            std::size_t end = index + 1;
+            const bool hasFollowers =
+                record.type() == "POLYLINE" || (record.type() == "INSERT" && record.integer(66) == 1);
+            if (hasFollowers) {
+                while (end < records.size() && records[end].type() != "SEQEND")
+                    ++end;
+            }
+            const std::span<const DxfRecord> followers = records.subspan(index + 1, end - index - 1);
+            index = hasFollowers ? std::min(end, records.size() - 1) : index;
+            if (record.type() == "SEQEND")
+                continue;
+            const AcDbObjectId space = !block.isNull()           ? block
+                                       : record.integer(67) == 1 ? database().paperSpaceId()
+                                                                 : database().modelSpaceId();
+            const EntityBuilder build = entityBuilder(record);
+            if (build == nullptr) {
+                ++m_report.skippedKinds[record.type() == "POLYLINE" ? "POLYLINE (mesh)" : record.type()];
+                continue;
+            }
+            const AcDbObjectId id = append(space, build(m_context, record, followers), record);
+            if (record.type() == "INSERT")
+                appendAttributes(id, followers);
+        }
+    }
+
+    AcDbObjectId append(AcDbObjectId blockId, std::unique_ptr<AcDbEntity> entity, const DxfRecord& record)
+    {
+        AcDbBlockTableRecord* block = nullptr;
+        check(acdbOpenObject(block, blockId, AcDb::kForWrite), "an entity");
+        AcDbObjectId id;
+        const Acad::ErrorStatus status = block->appendAcDbEntity(id, entity.get());
+        block->close();
+        check(status, "a " + record.type() + " entity");
+        const AcDbObjectId layer = DxfContext::find(m_context.layers, decode(record.text(8, "0")));
+        if (!layer.isNull())
+            entity->setLayer(layer);
+        const int colorIndex = record.integer(62, 256);
+        if (colorIndex >= 0 && colorIndex <= 256)
+            entity->setColorIndex(static_cast<Adesk::UInt16>(colorIndex));
+        entity.release()->close();
+        return id;
+    }
+
+    void appendAttributes(AcDbObjectId referenceId, std::span<const DxfRecord> followers)
+    {
+        if (followers.empty())
+            return;
+        AcDbBlockReference* reference = nullptr;
+        check(acdbOpenObject(reference, referenceId, AcDb::kForWrite), "attributes");
+        for (const DxfRecord& record : followers) {
+            if (record.type() != "ATTRIB")
+                continue;
+            std::unique_ptr<AcDbAttribute> attribute = buildAttribute(m_context, record);
+            if (reference->appendAttribute(attribute.get()) == Acad::eOk)
+                attribute.release()->close();
+        }
+        reference->close();
+    }
+
+    const DxfFile& m_file;
+    DxfContext m_context;
+    DxfImportReport m_report;
+};
+
+} // namespace
+
+DxfImportReport importDxf(const std::filesystem::path& path, AcDbDatabase& database)
+{
+    const DxfFile file = DxfFile::read(path);
+    return Importer(file, database).run();
+}
+
+} // namespace cadhost::dxf
