@@ -12,6 +12,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cwctype>
+#include <initializer_list>
+#include <iterator>
 #include <numbers>
 #include <utility>
 
@@ -22,6 +24,22 @@ constexpr std::size_t kMaxHatchLines = 100000;
 constexpr int kArcSamples = 32;
 constexpr int kCurveSamples = 64;
 constexpr int kMaxSplineDegree = 25;
+
+// The line families of the common predefined patterns, at pattern scale 1: each family's angle and the
+// distance between its lines. A predefined pattern not in the table draws one family at the pattern
+// angle, spaced by the pattern space.
+struct PredefinedPattern {
+    const wchar_t* name;
+    double spacing;
+    std::initializer_list<double> angles;
+};
+const PredefinedPattern kPredefinedPatterns[] = {
+    {L"ANSI31", 3.175, {std::numbers::pi / 4.0}},
+    {L"ANSI32", 9.525, {std::numbers::pi / 4.0}},
+    {L"ANSI37", 3.175, {std::numbers::pi / 4.0, 3.0 * std::numbers::pi / 4.0}},
+    {L"NET", 3.175, {0.0, std::numbers::pi / 2.0}},
+    {L"LINE", 3.175, {0.0}},
+};
 
 bool sameTextIgnoringCase(const std::wstring& left, const wchar_t* right)
 {
@@ -521,13 +539,24 @@ Acad::ErrorStatus AcDbHatch::evaluateHatch(bool /*underEstimateNumLines*/)
     m_lines.clear();
     if (!m_lineGeneration || m_objectType == kGradientObject || isSolidFill())
         return Acad::eOk;
-    const double spacing = m_patternType == kUserDefined ? m_patternSpace : m_patternSpace * m_patternScale;
+    double spacing = m_patternType == kUserDefined ? m_patternSpace : m_patternSpace * m_patternScale;
+    std::vector<double> angles{m_patternAngle};
+    if (m_patternType == kUserDefined && m_patternDouble)
+        angles.push_back(m_patternAngle + std::numbers::pi / 2.0);
+    if (m_patternType == kPreDefined) {
+        const auto* known = std::find_if(
+            std::begin(kPredefinedPatterns), std::end(kPredefinedPatterns),
+            [&](const PredefinedPattern& pattern) { return sameTextIgnoringCase(m_patternName, pattern.name); });
+        if (known != std::end(kPredefinedPatterns)) {
+            spacing = known->spacing * m_patternScale;
+            angles.clear();
+            for (const double family : known->angles)
+                angles.push_back(m_patternAngle + family);
+        }
+    }
     if (!(spacing > 0.0))
         return Acad::eInvalidInput;
     const std::vector<std::vector<AcGePoint2d>> polygons = loopPolygons();
-    std::vector<double> angles{m_patternAngle};
-    if (m_patternDouble)
-        angles.push_back(m_patternAngle + std::numbers::pi / 2.0);
     std::vector<HatchLine> lines;
     for (double angle : angles) {
         const AcGeVector2d along(std::cos(angle), std::sin(angle));

@@ -155,6 +155,33 @@ INSTANTIATE_TEST_SUITE_P(Patterns, HatchPatternTest,
                                          PatternCase{0.0, 1.0, true, 20},
                                          PatternCase{std::numbers::pi / 2.0, 2.0, false, 5}));
 
+TEST(HatchTest, PredefinedPatternsDrawTheirOwnLineFamilies)
+{
+    // ANSI31 at scale 2: lines at 45 degrees, 6.35 apart across them.
+    AcDbHatch diagonal;
+    diagonal.setPattern(AcDbHatch::kPreDefined, L"ansi31");
+    diagonal.setPatternScale(2.0);
+    ASSERT_EQ(diagonal.appendLoop(AcDbHatch::kExternal, square(10.0), AcGeDoubleArray()), Acad::eOk);
+    ASSERT_EQ(diagonal.evaluateHatch(), Acad::eOk);
+    ASSERT_GT(diagonal.numHatchLines(), 0);
+    for (int i = 0; i < diagonal.numHatchLines(); ++i) {
+        AcGePoint2d start;
+        AcGePoint2d end;
+        ASSERT_EQ(diagonal.getHatchLineDataAt(i, start, end), Acad::eOk);
+        EXPECT_NEAR(std::abs(end.x - start.x), std::abs(end.y - start.y), 1e-9);
+    }
+    // The square's diagonal extent across 45-degree lines is 10 * sqrt(2), so three lines fit.
+    EXPECT_EQ(diagonal.numHatchLines(), 3);
+
+    // NET crosses horizontal and vertical lines 3.175 apart: y = 0, 3.175, 6.35, 9.525 and x = 3.175, 6.35,
+    // 9.525; the vertical line x = 0 lies on the boundary on the side that does not count.
+    AcDbHatch net;
+    net.setPattern(AcDbHatch::kPreDefined, L"NET");
+    ASSERT_EQ(net.appendLoop(AcDbHatch::kExternal, square(10.0), AcGeDoubleArray()), Acad::eOk);
+    ASSERT_EQ(net.evaluateHatch(), Acad::eOk);
+    EXPECT_EQ(net.numHatchLines(), 7);
+}
+
 TEST(HatchTest, HorizontalLinesOfAnIslandSkipTheHole)
 {
     AcDbHatch hatch;
