@@ -1,0 +1,3 @@
+#include "OverwriteAnswer.h"
+
+OverwriteAnswerState OverwriteAnswer;
