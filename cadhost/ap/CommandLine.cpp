@@ -13,6 +13,7 @@ namespace {
 struct CommandLineBuffer {
     std::mutex mutex;
     std::wstring text;
+    std::function<void()> listener;
 };
 
 CommandLineBuffer& buffer()
@@ -23,8 +24,14 @@ CommandLineBuffer& buffer()
 
 void append(const std::wstring& text)
 {
-    std::lock_guard lock(buffer().mutex);
-    buffer().text += text;
+    std::function<void()> listener;
+    {
+        std::lock_guard lock(buffer().mutex);
+        buffer().text += text;
+        listener = buffer().listener;
+    }
+    if (listener)
+        listener();
 }
 } // namespace
 
@@ -66,5 +73,17 @@ void clearCommandLine()
 {
     std::lock_guard lock(buffer().mutex);
     buffer().text.clear();
+}
+
+ScopedCommandLineListener::ScopedCommandLineListener(std::function<void()> listener)
+{
+    std::lock_guard lock(buffer().mutex);
+    m_previous = std::exchange(buffer().listener, std::move(listener));
+}
+
+ScopedCommandLineListener::~ScopedCommandLineListener()
+{
+    std::lock_guard lock(buffer().mutex);
+    buffer().listener = std::move(m_previous);
 }
 } // namespace cadhost

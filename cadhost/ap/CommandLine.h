@@ -5,6 +5,7 @@
 #include "acutads.h"
 #include "adesk.h"
 
+#include <functional>
 #include <string>
 
 namespace cadhost {
@@ -13,4 +14,17 @@ CADHOST_EXPORT std::wstring commandLineText();
 // The text printed so far; the buffer is empty afterwards.
 CADHOST_EXPORT std::wstring takeCommandLineText();
 CADHOST_EXPORT void clearCommandLine();
+
+// Calls the listener after every print for its lifetime (on the printing thread), so that a caller can
+// show the command line while a long command runs; scopes nest.
+class CADHOST_EXPORT ScopedCommandLineListener {
+public:
+    explicit ScopedCommandLineListener(std::function<void()> listener);
+    ~ScopedCommandLineListener();
+    ScopedCommandLineListener(const ScopedCommandLineListener&) = delete;
+    ScopedCommandLineListener& operator=(const ScopedCommandLineListener&) = delete;
+
+private:
+    std::function<void()> m_previous;
+};
 } // namespace cadhost

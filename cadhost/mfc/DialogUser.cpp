@@ -10,12 +10,14 @@ namespace cadhost {
 
 namespace {
 
-void collect(HWND window, UINT id, std::vector<HWND>& found)
+void collect(HWND window, UINT id, std::vector<HWND>& found, bool ownControlsOnly = false)
 {
     for (const auto& child : window->children) {
+        if (ownControlsOnly && child->kind == WindowKind::Dialog)
+            continue;
         if (child->id == id && child->kind != WindowKind::Dialog)
             found.push_back(child.get());
-        collect(child.get(), id, found);
+        collect(child.get(), id, found, ownControlsOnly);
     }
 }
 
@@ -50,7 +52,7 @@ DialogUser::DialogUser(CDialog& dialog) : m_root(dialog.m_hWnd)
         throw UiScriptError(L"the dialog is not shown");
 }
 
-DialogUser::DialogUser(HWND root) : m_root(root)
+DialogUser::DialogUser(HWND root, bool ownControlsOnly) : m_root(root), m_ownControlsOnly(ownControlsOnly)
 {
 }
 
@@ -73,7 +75,7 @@ bool DialogUser::hasEnded() const
 bool DialogUser::exists(UINT id) const
 {
     std::vector<HWND> found;
-    collect(m_root, id, found);
+    collect(m_root, id, found, m_ownControlsOnly);
     return !found.empty();
 }
 
@@ -324,6 +326,11 @@ void DialogUser::pressEscape()
     m_root->object()->SendMessage(WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
 }
 
+DialogUser DialogUser::ownControls() const
+{
+    return DialogUser(m_root, true);
+}
+
 DialogUser DialogUser::page(UINT templateId) const
 {
     const HWND dialog = findDialog(m_root, templateId);
@@ -335,7 +342,7 @@ DialogUser DialogUser::page(UINT templateId) const
 HWND DialogUser::find(UINT id) const
 {
     std::vector<HWND> found;
-    collect(m_root, id, found);
+    collect(m_root, id, found, m_ownControlsOnly);
     std::vector<HWND> shown;
     std::copy_if(found.begin(), found.end(), std::back_inserter(shown), [](HWND window) { return window->isShown(); });
     if (shown.size() == 1)

@@ -51,9 +51,11 @@ public:
 
     // The same person looking only at one child dialog (for example a page of a tab control).
     DialogUser page(UINT templateId) const;
+    // The same person looking only at the dialog's own controls, not at those of its child dialogs.
+    DialogUser ownControls() const;
 
 private:
-    explicit DialogUser(HWND root);
+    explicit DialogUser(HWND root, bool ownControlsOnly = false);
     HWND find(UINT id) const;          // for reading: prefers a visible control
     HWND findToOperate(UINT id) const; // visible and enabled, or throws
     std::wstring describe() const;
@@ -63,6 +65,7 @@ private:
     [[noreturn]] void fail(const std::wstring& what) const;
 
     HWND m_root;
+    bool m_ownControlsOnly = false;
 };
 
 } // namespace cadhost

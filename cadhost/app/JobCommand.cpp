@@ -1,0 +1,89 @@
+// The script command "job": runs movrel with the job driver in front of its dialogs, and fails unless the
+// batch summary says that every drawing was protected.
+#include "JobDescription.h"
+#include "JobUiDriver.h"
+#include "ScriptCommand.h"
+#include "Session.h"
+
+#include "CommandLine.h"
+#include "accmd.h"
+#include "codepage.h"
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <thread>
+
+namespace cadhost::app {
+namespace {
+
+bool readJobFile(const std::wstring& path, JobDescription& job, std::wstring& message)
+{
+    std::ifstream file(std::filesystem::path(path), std::ios::binary);
+    if (!file) {
+        message = L"cannot read the job " + path;
+        return false;
+    }
+    std::stringstream bytes;
+    bytes << file.rdbuf();
+    if (!job.read(fromUtf8(bytes.str()), message)) {
+        message = path + L": " + message;
+        return false;
+    }
+    return true;
+}
+
+bool runJob(Session& session, const std::vector<std::wstring>& arguments)
+{
+    JobDescription job;
+    std::wstring message;
+    for (const std::wstring& argument : arguments) {
+        const auto equals = argument.find(L'=');
+        const bool read = equals == std::wstring::npos
+                              ? readJobFile(argument, job, message)
+                              : job.set(argument.substr(0, equals), argument.substr(equals + 1), message);
+        if (!read) {
+            session.error(message);
+            return false;
+        }
+    }
+    if (!job.complete(message)) {
+        session.error(message);
+        return false;
+    }
+
+    JobUiDriver driver(job, [&session](const std::wstring& text) { session.print(text); });
+    {
+        const UiDriverScope scope(driver);
+        // Progress shows as the files go by; what the update worker prints waits for the next line.
+        const std::thread::id mainThread = std::this_thread::get_id();
+        const ScopedCommandLineListener progress([&session, mainThread] {
+            if (std::this_thread::get_id() == mainThread)
+                session.flushCommandLine();
+        });
+        runCommand(L"movrel");
+    }
+    if (driver.failure()) {
+        session.error(*driver.failure());
+        return false;
+    }
+    if (!driver.summary()) {
+        session.error(L"movrel ended without a batch summary");
+        return false;
+    }
+    if (!driver.everyDrawingProtected()) {
+        session.error(L"not every drawing was protected");
+        return false;
+    }
+    session.print(L"results: " + job.output + L"\n");
+    if (job.folderMode && job.pack.value_or(false))
+        session.print(L"archive: " + job.output + L"." + job.archiveType.value_or(L"zip") + L"\n");
+    return true;
+}
+
+const ScriptCommandRegistration registration{
+    {L"job", L"job [FILE] [KEY=VALUE]...",
+     L"run movrel on the job of FILE and KEY=VALUE words (scripts/job.example lists the keys)", runJob}};
+
+} // namespace
+} // namespace cadhost::app

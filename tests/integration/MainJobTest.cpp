@@ -1,0 +1,114 @@
+// The installed cadhost runs movrel on a job description, as scripts/job does: the job driver fills the
+// main dialog, the batch protects every drawing, and the exit status says whether all of them were.
+#include "RunProcess.h"
+#include "ScopedTempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+namespace {
+using testsupport::ProcessResult;
+
+const std::string kCadhost = std::string(TESSARIL_INSTALL_DIR) + "/bin/cadhost";
+const std::filesystem::path kSamples = std::filesystem::path(TESSARIL_SOURCE_DIR) / "samples";
+
+class MainJobTest : public ::testing::Test {
+protected:
+    MainJobTest()
+    {
+        std::filesystem::create_directory(sources());
+        for (const auto& entry : std::filesystem::directory_iterator(kSamples))
+            if (entry.path().extension() == ".dwg")
+                std::filesystem::copy_file(entry.path(), sources() / entry.path().filename());
+    }
+
+    std::filesystem::path sources() const { return folder / "drawings"; }
+    std::filesystem::path results() const { return folder / "results"; }
+
+    ProcessResult runJob(const std::string& description, std::vector<std::string> words = {})
+    {
+        const std::filesystem::path job = folder / "job.txt";
+        std::ofstream(job) << description;
+        words.insert(words.begin(), {kCadhost, "job", job.string()});
+        return testsupport::runProcess(words);
+    }
+
+    std::string folderJob() const
+    {
+        return "mode = folder\nsource = " + sources().string() + "\noutput = " + results().string() +
+               "\nkeep-tree = yes\npack = no\nkinds = curves, texts, block-references, hatches, dimensions, others\n";
+    }
+
+    ScopedTempFolder folder;
+};
+
+TEST_F(MainJobTest, AFolderJobProtectsEveryDrawingAndExitsWithZero)
+{
+    const ProcessResult run = runJob(folderJob());
+    ASSERT_EQ(run.exitCode, 0) << run.out << run.err;
+    EXPECT_NE(run.out.find("结果文件目录不存在，是否创建？"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("加密3个文件全部成功"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("results: " + results().string()), std::string::npos) << run.out;
+    for (const char* name : {"sample.dwg", "sample-2004.dwg", "样图-2000.dwg", "setup.exe", "使用说明.txt"})
+        EXPECT_TRUE(std::filesystem::exists(results() / name)) << name;
+
+    // Without the plug-in the wrappers and the watermark are proxies; with it they are its own entities.
+    const std::string drawing = (results() / "sample.dwg").string();
+    const ProcessResult bare = testsupport::runProcess({kCadhost, "--no-module", "list", drawing});
+    ASSERT_EQ(bare.exitCode, 0) << bare.err;
+    EXPECT_NE(bare.out.find("Proxy class = AcDbLineEx"), std::string::npos);
+    EXPECT_NE(bare.out.find("Proxy class = AcDbWatermark"), std::string::npos);
+    const ProcessResult withPlugin = testsupport::runProcess({kCadhost, "list", drawing});
+    ASSERT_EQ(withPlugin.exitCode, 0) << withPlugin.err;
+    EXPECT_EQ(withPlugin.out.find("ACAD_PROXY_ENTITY"), std::string::npos);
+    EXPECT_NE(withPlugin.out.find("LINE  Layer"), std::string::npos);
+}
+
+TEST_F(MainJobTest, AFileListJobTakesItsSourcesFromTheCommandLine)
+{
+    const ProcessResult run =
+        runJob("mode = files\nkind-mask = 1\n",
+               {"source=" + (sources() / "sample.dwg").string(), "output=" + results().string(), "save-type=2004"});
+    ASSERT_EQ(run.exitCode, 0) << run.out << run.err;
+    EXPECT_NE(run.out.find("加密1个文件全部成功"), std::string::npos) << run.out;
+    EXPECT_TRUE(std::filesystem::exists(results() / "sample.dwg"));
+    EXPECT_FALSE(std::filesystem::exists(results() / "sample-2004.dwg"));
+}
+
+TEST_F(MainJobTest, ADamagedSourceMakesTheExitStatusNonZero)
+{
+    std::ofstream(sources() / "damaged.dwg", std::ios::binary) << std::string(20000, 'x');
+    const ProcessResult run = runJob(folderJob());
+    EXPECT_EQ(run.exitCode, 1) << run.out;
+    EXPECT_NE(run.out.find("加密4个文件,其中成功3个,失败1个"), std::string::npos) << run.out;
+    EXPECT_NE(run.err.find("not every drawing was protected"), std::string::npos) << run.err;
+}
+
+TEST_F(MainJobTest, ASmallSourceIsRefusedByTheDialogWithItsMessage)
+{
+    std::ofstream(sources() / "tiny.dwg", std::ios::binary) << std::string(100, 'x');
+    const ProcessResult run = runJob(folderJob());
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.out.find("文件大小为0.10KB,正常的dwg文件大小应该至少大于10KB"), std::string::npos) << run.out;
+    EXPECT_NE(run.err.find("the main dialog refused the job"), std::string::npos) << run.err;
+    EXPECT_FALSE(std::filesystem::exists(results() / "sample.dwg"));
+}
+
+TEST_F(MainJobTest, ABadJobIsRefusedBeforeAnythingRuns)
+{
+    const ProcessResult unknown = runJob("colour = red\n");
+    EXPECT_EQ(unknown.exitCode, 1);
+    EXPECT_NE(unknown.err.find("line 1: unknown job key \"colour\""), std::string::npos) << unknown.err;
+    const ProcessResult noOutput = runJob("source = /nowhere/a.dwg\n");
+    EXPECT_EQ(noOutput.exitCode, 1);
+    EXPECT_NE(noOutput.err.find("the job names no output folder"), std::string::npos) << noOutput.err;
+    const ProcessResult badRows = runJob(folderJob() + "rows = 9\n");
+    EXPECT_EQ(badRows.exitCode, 1);
+    EXPECT_NE(badRows.err.find("bad value \"9\" for the job key \"rows\""), std::string::npos) << badRows.err;
+}
+
+} // namespace
