@@ -92,8 +92,8 @@ IdeaCipher::IdeaCipher(const Key& key)
     // exchanged everywhere except in the first and the final transformation.
     const Subkeys& ek = m_encryptKeys;
     for (int round = 0; round <= kRounds; ++round) {
-        const std::size_t from = static_cast<std::size_t>(6 * (kRounds - round));
-        const std::size_t to = static_cast<std::size_t>(6 * round);
+        const std::size_t from = 6 * static_cast<std::size_t>(kRounds - round);
+        const std::size_t to = 6 * static_cast<std::size_t>(round);
         const bool exchange = round != 0 && round != kRounds;
         m_decryptKeys[to] = multiplicativeInverse(ek[from]);
         m_decryptKeys[to + 1] = additiveInverse(ek[from + (exchange ? 2 : 1)]);
