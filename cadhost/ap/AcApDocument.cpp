@@ -20,7 +20,7 @@ AcApDocument::AcApDocument(const ACHAR* fileName, std::unique_ptr<AcDbDatabase> 
     static std::uint64_t lastSerial = 0;
     m_imp->serial = ++lastSerial;
     m_imp->fileName = fileName;
-    m_imp->title = cadhost::nativePath(m_imp->fileName).filename().wstring();
+    m_imp->title = cadhost::widePath(cadhost::nativePath(m_imp->fileName).filename());
     m_imp->database = std::move(database);
     m_imp->transactions = std::make_unique<AcTransactionManager>(this);
 }

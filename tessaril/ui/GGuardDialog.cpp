@@ -4,6 +4,7 @@
 #include "OpenLinkAddress.h"
 #include "app/DiagnosticLog.h"
 #include "app/InstallRoot.h"
+#include "nativepath.h"
 #include "pipeline/FileSize32.h"
 
 #include <filesystem>
@@ -110,7 +111,7 @@ void GGuardDialog::OnTabChange(NMHDR*, LRESULT* result)
 
 void GGuardDialog::OnHelp()
 {
-    openLinkAddress(CString((InstallRoot() / L"help.chm").wstring()), SW_SHOWNORMAL);
+    openLinkAddress(CString(cadhost::widePath(InstallRoot() / "help.chm").c_str()), SW_SHOWNORMAL);
 }
 
 LRESULT GGuardDialog::OnKeepFocus(WPARAM, LPARAM)
@@ -150,7 +151,7 @@ bool GGuardDialog::ensureOutputFolder()
         showPage(kFilePage);
         return false;
     }
-    const std::filesystem::path folder(m_option.outputFolder.str());
+    const std::filesystem::path folder = cadhost::nativePath(m_option.outputFolder.str());
     std::error_code error;
     if (std::filesystem::exists(folder, error))
         return true;
