@@ -129,7 +129,8 @@ void JobUiDriver::fillFilePage(DialogUser& user)
             user.setChecked(kKeepTree, *m_job.keepTree);
         if (m_job.pack)
             user.setChecked(kPack, *m_job.pack);
-        if (m_job.archiveType)
+        // Like a person, pick an archive type only where the page offers one: while packing is on.
+        if (m_job.archiveType && user.isEnabled(kArchiveType))
             user.select(kArchiveType, *m_job.archiveType);
     } else {
         user.ownControls().select(kTab, 0);
