@@ -1,30 +1,13 @@
 #include "ModelSpaceExtents.h"
 
+#include "BlockEntityIds.h"
+
 #include "acutads.h"
 #include "dbmtext.h"
 #include "dbobjptr.h"
 #include "dbtext.h"
 
-#include <memory>
-
 namespace {
-
-// The ids first, so the walk does not depend on the iterator while entities are opened.
-Acad::ErrorStatus collectEntityIds(const AcDbBlockTableRecord* record, AcDbObjectIdArray& ids)
-{
-    AcDbBlockTableRecordIterator* rawIterator = nullptr;
-    if (Acad::ErrorStatus status = record->newIterator(rawIterator); status != Acad::eOk)
-        return status;
-    if (rawIterator == nullptr)
-        return Acad::eNoInputFiler;
-    const std::unique_ptr<AcDbBlockTableRecordIterator> iterator(rawIterator);
-    for (; !iterator->done(); iterator->step()) {
-        AcDbObjectId id;
-        if (iterator->getEntityId(id) == Acad::eOk)
-            ids.append(id);
-    }
-    return Acad::eOk;
-}
 
 bool isEmptyText(const AcDbEntity* entity)
 {

@@ -1,6 +1,7 @@
 #include "ProtectDatabase.h"
 
 #include "AddWatermark.h"
+#include "BlockEntityIds.h"
 #include "ConvertEntity.h"
 #include "LayerStateList.h"
 #include "ProtectLayer.h"
@@ -20,22 +21,6 @@ namespace {
 constexpr Adesk::UInt32 kBytesPerEntity = 60;
 constexpr Adesk::UInt32 kBaseBytes = 10240;
 constexpr double kSizeTolerance = 0.4;
-
-Acad::ErrorStatus collectEntityIds(const AcDbBlockTableRecord* record, AcDbObjectIdArray& ids)
-{
-    AcDbBlockTableRecordIterator* rawIterator = nullptr;
-    if (Acad::ErrorStatus status = record->newIterator(rawIterator); status != Acad::eOk)
-        return status;
-    if (rawIterator == nullptr)
-        return Acad::eNullHandle;
-    const std::unique_ptr<AcDbBlockTableRecordIterator> iterator(rawIterator);
-    for (; !iterator->done(); iterator->step()) {
-        AcDbObjectId id;
-        if (iterator->getEntityId(id) == Acad::eOk)
-            ids.append(id);
-    }
-    return Acad::eOk;
-}
 
 Acad::ErrorStatus collectBlockIds(AcDbDatabase* database, AcDbObjectIdArray& ids)
 {
