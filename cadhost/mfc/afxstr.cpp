@@ -3,6 +3,8 @@
 #include "codepage.h"
 
 #include <algorithm>
+#include <array>
+#include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
 #include <cwchar>
@@ -91,6 +93,15 @@ std::wstring formatText(const wchar_t* format, va_list args)
     if (format == nullptr)
         return {};
     const std::wstring translated = translateFormat(format);
+    // Most texts fit a small buffer. vswprintf cannot tell a short buffer from an encoding error, so
+    // whatever it refuses goes through a memory stream, which grows as needed.
+    std::array<wchar_t, 512> small{};
+    va_list attempt;
+    va_copy(attempt, args);
+    const int length = std::vswprintf(small.data(), small.size(), translated.c_str(), attempt);
+    va_end(attempt);
+    if (length >= 0)
+        return std::wstring(small.data(), static_cast<std::size_t>(length));
     wchar_t* buffer = nullptr;
     std::size_t size = 0;
     {

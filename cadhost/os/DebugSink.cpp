@@ -38,6 +38,14 @@ void OutputDebugStringW(LPCWSTR text)
     }
 }
 
+BOOL IsDebuggerPresent()
+{
+    if (std::getenv("CADHOST_DEBUG") != nullptr)
+        return TRUE;
+    std::lock_guard lock(sinkMutex());
+    return captures().empty() ? FALSE : TRUE;
+}
+
 namespace cadhost {
 DebugCapture::DebugCapture()
 {

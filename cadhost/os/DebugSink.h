@@ -9,6 +9,9 @@
 #include <vector>
 
 CADHOST_EXPORT void OutputDebugStringW(LPCWSTR text);
+// True while someone listens to the debugger output (a live DebugCapture or CADHOST_DEBUG), so that
+// callers can skip formatting messages nobody receives.
+CADHOST_EXPORT BOOL IsDebuggerPresent();
 
 namespace cadhost {
 // Collects the debugger output for as long as it lives. Captures nest: only the newest live one receives.

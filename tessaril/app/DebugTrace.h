@@ -6,6 +6,10 @@
 
 template <class... Args> void traceLine(const wchar_t* format, const Args&... args)
 {
+    // Wrappers trace every save and load of every entity; formatting for nobody would cost more than
+    // the filing itself.
+    if (!IsDebuggerPresent())
+        return;
     CString message;
     message.Format(format, args...);
     OutputDebugStringW(message);

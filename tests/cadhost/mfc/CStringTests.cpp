@@ -16,6 +16,14 @@ TEST(CString, FormatFollowsTheWindowsWideConventions)
     EXPECT_STREQ(text, L"wide|long|narrow|short|中|n|   ab|7  |1099511627776|%");
 }
 
+TEST(CString, FormatHasNoLengthLimit)
+{
+    const std::wstring path(3000, L'图');
+    CString text;
+    text.Format(L"%s|%d", path.c_str(), 42);
+    EXPECT_EQ(std::wstring(text.GetString()), path + L"|42");
+}
+
 TEST(CString, AppendFormatAppends)
 {
     CString text(L"成功添加:");

@@ -46,4 +46,17 @@ TEST(DebugSinkTest, StaysQuietOtherwise)
     OutputDebugStringW(L"quiet");
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
 }
+TEST(DebugSinkTest, DebuggerIsPresentOnlyWhileSomeoneListens)
+{
+    ::unsetenv("CADHOST_DEBUG");
+    EXPECT_FALSE(IsDebuggerPresent());
+    {
+        const cadhost::DebugCapture capture;
+        EXPECT_TRUE(IsDebuggerPresent());
+    }
+    EXPECT_FALSE(IsDebuggerPresent());
+    ::setenv("CADHOST_DEBUG", "1", 1);
+    EXPECT_TRUE(IsDebuggerPresent());
+    ::unsetenv("CADHOST_DEBUG");
+}
 } // namespace
