@@ -25,6 +25,8 @@
 namespace {
 
 using Buffer = std::vector<std::uint8_t>;
+
+constexpr std::size_t kTypicalRecordingLength = 512;
 using ByteView = std::span<const std::uint8_t>;
 
 // Reads from the recording without moving the filer's index, which is committed only after a whole
@@ -62,8 +64,10 @@ template <class T> struct Scalar {
     static void put(Buffer& out, T value)
     {
         const auto bits = std::bit_cast<Bits>(value);
+        const std::size_t at = out.size();
+        out.resize(at + sizeof(T));
         for (std::size_t i = 0; i < sizeof(T); ++i)
-            out.push_back(static_cast<std::uint8_t>(bits >> (8 * i)));
+            out[at + i] = static_cast<std::uint8_t>(bits >> (8 * i));
     }
     static bool get(Reader& in, T& value)
     {
@@ -175,6 +179,8 @@ std::size_t chunkCount(std::size_t length)
 GDwgFiler::GDwgFiler(AcDbDwgFiler* realFiler)
     : m_filerType(realFiler != nullptr ? realFiler->filerType() : AcDb::kFileFiler), m_realFiler(realFiler)
 {
+    // Most entities record a few hundred bytes; growing from empty would reallocate several times each.
+    m_buffer.reserve(kTypicalRecordingLength);
 }
 
 AcRxClass* GDwgFiler::isA() const

@@ -8,6 +8,7 @@
 #include <list>
 #include <memory>
 #include <mutex>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -195,16 +196,21 @@ const ByteTable& inverseTable()
     return table;
 }
 
-// Where the byte at one position of the cipher's input comes from and where it goes to: position p of
-// the cipher's input is code sourceCode applied to input byte source; the cipher's output byte p
-// becomes output byte target after code targetCode.
-struct Route {
-    std::uint32_t source;
-    std::uint32_t target;
-    std::uint8_t sourceCode;
-    std::uint8_t targetCode;
+// Where each position of the cipher's input comes from and where the cipher's output at that position
+// goes: an entry packs a byte position (bits 4 and up) and the code applied on the way (bits 0-3), so
+// that the passes stream through four bytes per position.
+struct Plan {
+    std::vector<std::uint32_t> gather;
+    std::vector<std::uint32_t> scatter;
 };
-using Plan = std::vector<Route>;
+
+constexpr unsigned kCodeBits = 4;
+constexpr std::size_t kMaxPlanLength = std::size_t{1} << (32 - kCodeBits);
+
+constexpr std::uint32_t packRoute(std::size_t position, std::uint8_t code)
+{
+    return static_cast<std::uint32_t>(position) << kCodeBits | code;
+}
 
 struct Symbol {
     std::uint32_t position;
@@ -226,23 +232,21 @@ std::vector<Symbol> composeSteps(std::span<const Step> steps, std::size_t length
 
 std::shared_ptr<const Plan> buildPlan(std::size_t length)
 {
-    auto plan = std::make_shared<Plan>(length);
+    auto plan = std::make_shared<Plan>();
+    plan->gather.resize(length);
+    plan->scatter.resize(length);
     const std::vector<Symbol> before = composeSteps(kBeforeCipher, length);
     const std::vector<Symbol> after = composeSteps(kAfterCipher, length);
-    for (std::size_t p = 0; p < length; ++p) {
-        (*plan)[p].source = before[p].position;
-        (*plan)[p].sourceCode = before[p].code;
-    }
-    for (std::size_t j = 0; j < length; ++j) {
-        Route& route = (*plan)[after[j].position];
-        route.target = static_cast<std::uint32_t>(j);
-        route.targetCode = after[j].code;
-    }
+    for (std::size_t p = 0; p < length; ++p)
+        plan->gather[p] = packRoute(before[p].position, before[p].code);
+    for (std::size_t j = 0; j < length; ++j)
+        plan->scatter[after[j].position] = packRoute(j, after[j].code);
     return plan;
 }
 
-// Recently used plans by length. Recordings of one drawing share few lengths, so a small cache
-// bounded in count and in total positions serves them; longer buffers get a plan of their own.
+// Recently used plans by length. Building a plan costs several scramblings of that length, and the
+// recordings of a drawing come in a few hundred lengths, so a cache bounded in count and in total
+// positions keeps them; longer buffers get a plan of their own.
 class PlanCache {
 public:
     std::shared_ptr<const Plan> planFor(std::size_t length)
@@ -251,33 +255,34 @@ public:
             return buildPlan(length);
         {
             const std::lock_guard lock(m_mutex);
-            const auto found = std::find_if(m_entries.begin(), m_entries.end(),
-                                            [length](const auto& entry) { return entry.first == length; });
-            if (found != m_entries.end()) {
-                m_entries.splice(m_entries.begin(), m_entries, found);
-                return found->second;
+            if (const auto found = m_byLength.find(length); found != m_byLength.end()) {
+                m_recent.splice(m_recent.begin(), m_recent, found->second);
+                return found->second->second;
             }
         }
         std::shared_ptr<const Plan> plan = buildPlan(length);
         const std::lock_guard lock(m_mutex);
-        if (std::none_of(m_entries.begin(), m_entries.end(),
-                         [length](const auto& entry) { return entry.first == length; })) {
-            m_entries.emplace_front(length, plan);
+        if (!m_byLength.contains(length)) {
+            m_recent.emplace_front(length, plan);
+            m_byLength.emplace(length, m_recent.begin());
             m_positions += length;
-            while (m_entries.size() > kMaxCachedPlans || m_positions > kMaxCachedPositions) {
-                m_positions -= m_entries.back().first;
-                m_entries.pop_back();
+            while (m_recent.size() > kMaxCachedPlans || m_positions > kMaxCachedPositions) {
+                m_positions -= m_recent.back().first;
+                m_byLength.erase(m_recent.back().first);
+                m_recent.pop_back();
             }
         }
         return plan;
     }
 
 private:
-    static constexpr std::size_t kMaxCachedPlans = 32;
-    static constexpr std::size_t kMaxCachedPositions = std::size_t{1} << 20;
+    static constexpr std::size_t kMaxCachedPlans = 1024;
+    static constexpr std::size_t kMaxCachedPositions = std::size_t{1} << 21;
 
+    using Recent = std::list<std::pair<std::size_t, std::shared_ptr<const Plan>>>;
     std::mutex m_mutex;
-    std::list<std::pair<std::size_t, std::shared_ptr<const Plan>>> m_entries;
+    Recent m_recent;
+    std::unordered_map<std::size_t, Recent::iterator> m_byLength;
     std::size_t m_positions = 0;
 };
 
@@ -294,58 +299,49 @@ std::vector<std::uint8_t>& scratchBuffer(std::size_t length)
     return scratch;
 }
 
+// One byte through a packed route: the code picks the row of the table.
+std::uint8_t routed(const ByteTable& table, std::uint32_t route, std::uint8_t value)
+{
+    return table[route & ((1u << kCodeBits) - 1)][value];
+}
+
+// Both directions make three passes: gather the cipher's input through the composed byte steps, run
+// the cipher over all whole blocks at once, and scatter its output through the other steps.
+template <bool Forward> void runPlan(std::span<std::uint8_t> bytes)
+{
+    const std::size_t n = bytes.size();
+    const std::shared_ptr<const Plan> plan = planCache().planFor(n);
+    const std::uint32_t* into = (Forward ? plan->gather : plan->scatter).data();
+    const std::uint32_t* outOf = (Forward ? plan->scatter : plan->gather).data();
+    const ByteTable& table = Forward ? forwardTable() : inverseTable();
+    std::vector<std::uint8_t>& middle = scratchBuffer(n);
+    std::uint8_t* data = bytes.data();
+    for (std::size_t p = 0; p < n; ++p)
+        middle[p] = routed(table, into[p], data[into[p] >> kCodeBits]);
+    if constexpr (Forward)
+        scrambleCipher().encrypt(middle);
+    else
+        scrambleCipher().decrypt(middle);
+    for (std::size_t p = 0; p < n; ++p)
+        data[outOf[p] >> kCodeBits] = routed(table, outOf[p], middle[p]);
+}
+
 } // namespace
 
 void Scrambler::scramble(std::span<std::uint8_t> bytes)
 {
-    const std::size_t n = bytes.size();
-    if (n == 0)
-        return;
-    const std::shared_ptr<const Plan> plan = planCache().planFor(n);
-    const Route* routes = plan->data();
-    const ByteTable& forward = forwardTable();
-    const IdeaCipher& cipher = scrambleCipher();
-    std::vector<std::uint8_t>& out = scratchBuffer(n);
-    const std::uint8_t* in = bytes.data();
-
-    std::size_t p = 0;
-    for (; p + IdeaCipher::kBlockSize <= n; p += IdeaCipher::kBlockSize) {
-        std::uint8_t block[IdeaCipher::kBlockSize];
-        for (std::size_t k = 0; k < IdeaCipher::kBlockSize; ++k)
-            block[k] = forward[routes[p + k].sourceCode][in[routes[p + k].source]];
-        cipher.encryptBlock(block);
-        for (std::size_t k = 0; k < IdeaCipher::kBlockSize; ++k)
-            out[routes[p + k].target] = forward[routes[p + k].targetCode][block[k]];
-    }
-    for (; p < n; ++p)
-        out[routes[p].target] = forward[routes[p].targetCode][forward[routes[p].sourceCode][in[routes[p].source]]];
-    std::copy(out.begin(), out.end(), bytes.begin());
+    if (bytes.size() > kMaxPlanLength)
+        scrambleStepwise(bytes);
+    else if (!bytes.empty())
+        runPlan<true>(bytes);
 }
 
 void Scrambler::unscramble(std::span<std::uint8_t> bytes)
 {
-    const std::size_t n = bytes.size();
-    if (n == 0)
-        return;
-    const std::shared_ptr<const Plan> plan = planCache().planFor(n);
-    const Route* routes = plan->data();
-    const ByteTable& inverse = inverseTable();
-    const IdeaCipher& cipher = scrambleCipher();
-    std::vector<std::uint8_t>& out = scratchBuffer(n);
-    const std::uint8_t* in = bytes.data();
-
-    std::size_t p = 0;
-    for (; p + IdeaCipher::kBlockSize <= n; p += IdeaCipher::kBlockSize) {
-        std::uint8_t block[IdeaCipher::kBlockSize];
-        for (std::size_t k = 0; k < IdeaCipher::kBlockSize; ++k)
-            block[k] = inverse[routes[p + k].targetCode][in[routes[p + k].target]];
-        cipher.decryptBlock(block);
-        for (std::size_t k = 0; k < IdeaCipher::kBlockSize; ++k)
-            out[routes[p + k].source] = inverse[routes[p + k].sourceCode][block[k]];
-    }
-    for (; p < n; ++p)
-        out[routes[p].source] = inverse[routes[p].sourceCode][inverse[routes[p].targetCode][in[routes[p].target]]];
-    std::copy(out.begin(), out.end(), bytes.begin());
+    if (bytes.size() > kMaxPlanLength)
+        unscrambleStepwise(bytes);
+    else if (!bytes.empty())
+        runPlan<false>(bytes);
 }
 
 void Scrambler::scrambleStepwise(std::span<std::uint8_t> bytes)

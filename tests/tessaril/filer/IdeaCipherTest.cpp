@@ -91,6 +91,27 @@ TEST(IdeaCipherTest, EncryptsWholeBlocksAndLeavesTheTailAlone)
     EXPECT_EQ(bytes, fromHex("00000001000200030000000100020003AABBCC"));
 }
 
+// Buffers are encrypted several blocks at a time; each block must still come out as on its own, whatever
+// the number of blocks and the tail, and with the zero words that stand for 2^16.
+TEST(IdeaCipherTest, BufferEncryptionMatchesBlockByBlockEncryption)
+{
+    for (const char* key : {"3A984E2000195DB32EE501C8C47CEA60", "00000000000000000000000000000000"})
+        for (std::size_t length = 0; length <= 21 * 8 + 5; ++length) {
+            const IdeaCipher cipher(keyFromHex(key));
+            std::vector<std::uint8_t> bytes(length);
+            for (std::size_t i = 0; i < length; ++i)
+                bytes[i] = (i / 2) % 3 == 0 ? 0 : static_cast<std::uint8_t>(i * 37 + length);
+            std::vector<std::uint8_t> expected = bytes;
+            for (std::size_t at = 0; at + 8 <= length; at += 8)
+                cipher.encryptBlock(expected.data() + at);
+            std::vector<std::uint8_t> actual = bytes;
+            cipher.encrypt(actual);
+            ASSERT_EQ(actual, expected) << "length " << length;
+            cipher.decrypt(actual);
+            ASSERT_EQ(actual, bytes) << "length " << length;
+        }
+}
+
 TEST(IdeaCipherTest, LeavesABufferShorterThanABlockAlone)
 {
     const IdeaCipher cipher(keyFromHex("00010002000300040005000600070008"));
