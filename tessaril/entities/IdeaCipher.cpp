@@ -1,5 +1,8 @@
 #include "IdeaCipher.h"
 
+#include "IdeaCipherAvx2.h"
+#include "IdeaRounds.h"
+
 #include <algorithm>
 
 #if defined(__SSE2__)
@@ -8,7 +11,7 @@
 
 namespace {
 
-constexpr int kRounds = 8;
+constexpr int kRounds = idea::kRounds;
 constexpr std::uint32_t kModulus = 65537;
 
 // Multiplication modulo 2^16 + 1, where the word 0 stands for 2^16. Since 2^16 = -1 modulo 2^16 + 1,
@@ -52,39 +55,12 @@ struct ScalarWords {
     static Word exclusiveOr(Word a, Word b) { return static_cast<Word>(a ^ b); }
 };
 
-// The eight rounds and the output transformation, written once for any word arithmetic.
-template <class Words> void rounds(typename Words::Word (&x)[4], const std::uint16_t* key)
-{
-    using W = Words;
-    auto [x1, x2, x3, x4] = x;
-    for (int round = 0; round < kRounds; ++round, key += 6) {
-        x1 = W::mul(x1, W::key(key[0]));
-        x2 = W::add(x2, W::key(key[1]));
-        x3 = W::add(x3, W::key(key[2]));
-        x4 = W::mul(x4, W::key(key[3]));
-        const auto t0 = W::mul(W::key(key[4]), W::exclusiveOr(x1, x3));
-        const auto t1 = W::mul(W::key(key[5]), W::add(t0, W::exclusiveOr(x2, x4)));
-        const auto t2 = W::add(t0, t1);
-        x1 = W::exclusiveOr(x1, t1);
-        x4 = W::exclusiveOr(x4, t2);
-        // The two middle words change places between rounds.
-        const auto middle = W::exclusiveOr(x2, t2);
-        x2 = W::exclusiveOr(x3, t1);
-        x3 = middle;
-    }
-    // The output transformation undoes the last exchange of the middle words.
-    x[0] = W::mul(x1, W::key(key[0]));
-    x[1] = W::add(x3, W::key(key[1]));
-    x[2] = W::add(x2, W::key(key[2]));
-    x[3] = W::mul(x4, W::key(key[3]));
-}
-
 void cryptBlock(std::uint8_t* block, const std::uint16_t* keys)
 {
     std::uint16_t x[4];
     for (int i = 0; i < 4; ++i)
         x[i] = static_cast<std::uint16_t>(block[2 * i] << 8 | block[2 * i + 1]);
-    rounds<ScalarWords>(x, keys);
+    idea::rounds<ScalarWords>(x, keys);
     for (int i = 0; i < 4; ++i) {
         block[2 * i] = static_cast<std::uint8_t>(x[i] >> 8);
         block[2 * i + 1] = static_cast<std::uint8_t>(x[i]);
@@ -92,9 +68,8 @@ void cryptBlock(std::uint8_t* block, const std::uint16_t* keys)
 }
 
 #if defined(__SSE2__)
-// ECB lets independent blocks go through the rounds side by side: each register lane holds the same
-// word of a different block, eight blocks at a time.
-struct LaneWords {
+// Eight blocks at a time in the SSE2 registers that every x86-64 processor has.
+struct Sse2Lanes {
     using Word = __m128i;
     static Word key(std::uint16_t value) { return _mm_set1_epi16(static_cast<short>(value)); }
     static Word add(Word a, Word b) { return _mm_add_epi16(a, b); }
@@ -113,71 +88,35 @@ struct LaneWords {
         const Word special = _mm_sub_epi16(_mm_sub_epi16(_mm_set1_epi16(1), a), b);
         return _mm_or_si128(_mm_and_si128(eitherZero, special), _mm_andnot_si128(eitherZero, product));
     }
+    static Word load(const std::uint8_t* at) { return _mm_loadu_si128(reinterpret_cast<const Word*>(at)); }
+    static void store(std::uint8_t* at, Word value) { _mm_storeu_si128(reinterpret_cast<Word*>(at), value); }
+    static Word swapBytes(Word v) { return _mm_or_si128(_mm_slli_epi16(v, 8), _mm_srli_epi16(v, 8)); }
+    static Word unpackLo16(Word a, Word b) { return _mm_unpacklo_epi16(a, b); }
+    static Word unpackHi16(Word a, Word b) { return _mm_unpackhi_epi16(a, b); }
+    static Word unpackLo32(Word a, Word b) { return _mm_unpacklo_epi32(a, b); }
+    static Word unpackHi32(Word a, Word b) { return _mm_unpackhi_epi32(a, b); }
+    static Word unpackLo64(Word a, Word b) { return _mm_unpacklo_epi64(a, b); }
+    static Word unpackHi64(Word a, Word b) { return _mm_unpackhi_epi64(a, b); }
 };
-
-constexpr std::size_t kLaneBlocks = 8;
-
-__m128i swapWordBytes(__m128i v)
-{
-    return _mm_or_si128(_mm_slli_epi16(v, 8), _mm_srli_epi16(v, 8));
-}
-
-// Eight consecutive blocks: the words are big-endian in memory and block-major; the lanes want them
-// native and word-major.
-void cryptLanes(std::uint8_t* blocks, const std::uint16_t* keys)
-{
-    __m128i r[4];
-    for (int i = 0; i < 4; ++i)
-        r[i] = swapWordBytes(_mm_loadu_si128(reinterpret_cast<const __m128i*>(blocks + 16 * i)));
-    const __m128i t0 = _mm_unpacklo_epi16(r[0], r[1]);
-    const __m128i t1 = _mm_unpackhi_epi16(r[0], r[1]);
-    const __m128i t2 = _mm_unpacklo_epi16(r[2], r[3]);
-    const __m128i t3 = _mm_unpackhi_epi16(r[2], r[3]);
-    const __m128i u0 = _mm_unpacklo_epi16(t0, t1);
-    const __m128i u1 = _mm_unpackhi_epi16(t0, t1);
-    const __m128i u2 = _mm_unpacklo_epi16(t2, t3);
-    const __m128i u3 = _mm_unpackhi_epi16(t2, t3);
-    __m128i x[4] = {_mm_unpacklo_epi64(u0, u2), _mm_unpackhi_epi64(u0, u2), _mm_unpacklo_epi64(u1, u3),
-                    _mm_unpackhi_epi64(u1, u3)};
-
-    rounds<LaneWords>(x, keys);
-
-    const __m128i a0 = _mm_unpacklo_epi16(x[0], x[1]);
-    const __m128i a1 = _mm_unpackhi_epi16(x[0], x[1]);
-    const __m128i a2 = _mm_unpacklo_epi16(x[2], x[3]);
-    const __m128i a3 = _mm_unpackhi_epi16(x[2], x[3]);
-    const __m128i out[4] = {_mm_unpacklo_epi32(a0, a2), _mm_unpackhi_epi32(a0, a2), _mm_unpacklo_epi32(a1, a3),
-                            _mm_unpackhi_epi32(a1, a3)};
-    for (int i = 0; i < 4; ++i)
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(blocks + 16 * i), swapWordBytes(out[i]));
-}
-
-void cryptBlocks(std::span<std::uint8_t> bytes, const std::uint16_t* keys)
-{
-    const std::size_t whole = bytes.size() / IdeaCipher::kBlockSize * IdeaCipher::kBlockSize;
-    const std::size_t groupBytes = kLaneBlocks * IdeaCipher::kBlockSize;
-    std::size_t at = 0;
-    for (; at + groupBytes <= whole; at += groupBytes)
-        cryptLanes(bytes.data() + at, keys);
-    if (at == whole)
-        return;
-    // The last few blocks go through the lanes in a padded copy.
-    std::uint8_t group[groupBytes] = {};
-    std::copy(bytes.data() + at, bytes.data() + whole, group);
-    cryptLanes(group, keys);
-    std::copy(group, group + (whole - at), bytes.data() + at);
-}
-#else
-void cryptBlocks(std::span<std::uint8_t> bytes, const std::uint16_t* keys)
-{
-    for (std::size_t at = 0; at + IdeaCipher::kBlockSize <= bytes.size(); at += IdeaCipher::kBlockSize)
-        cryptBlock(bytes.data() + at, keys);
-}
 #endif
 
 } // namespace
 
-IdeaCipher::IdeaCipher(const Key& key)
+IdeaCipher::Lanes IdeaCipher::widestLanes()
+{
+#if defined(TESSARIL_HAVE_AVX2)
+    static const bool avx2 = __builtin_cpu_supports("avx2") != 0;
+    if (avx2)
+        return Lanes::kSixteen;
+#endif
+#if defined(__SSE2__)
+    return Lanes::kEight;
+#else
+    return Lanes::kOne;
+#endif
+}
+
+IdeaCipher::IdeaCipher(const Key& key, Lanes lanes) : m_lanes(std::min(lanes, widestLanes()))
 {
     // The subkeys are the key's eight words, then the words of the key rotated left by 25 bits, and so on.
     std::array<std::uint16_t, 8> words{};
@@ -221,10 +160,29 @@ void IdeaCipher::decryptBlock(std::uint8_t* block) const
 
 void IdeaCipher::encrypt(std::span<std::uint8_t> bytes) const
 {
-    cryptBlocks(bytes, m_encryptKeys.data());
+    cryptBuffer(bytes, m_encryptKeys);
 }
 
 void IdeaCipher::decrypt(std::span<std::uint8_t> bytes) const
 {
-    cryptBlocks(bytes, m_decryptKeys.data());
+    cryptBuffer(bytes, m_decryptKeys);
+}
+
+void IdeaCipher::cryptBuffer(std::span<std::uint8_t> bytes, const Subkeys& keys) const
+{
+    switch (m_lanes) {
+#if defined(TESSARIL_HAVE_AVX2)
+    case Lanes::kSixteen:
+        ideaCryptBlocksAvx2(bytes.data(), bytes.size(), keys.data());
+        return;
+#endif
+#if defined(__SSE2__)
+    case Lanes::kEight:
+        idea::cryptBlocks<Sse2Lanes>(bytes.data(), bytes.size(), keys.data());
+        return;
+#endif
+    default:
+        for (std::size_t at = 0; at + kBlockSize <= bytes.size(); at += kBlockSize)
+            cryptBlock(bytes.data() + at, keys.data());
+    }
 }

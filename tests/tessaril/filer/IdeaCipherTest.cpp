@@ -91,13 +91,19 @@ TEST(IdeaCipherTest, EncryptsWholeBlocksAndLeavesTheTailAlone)
     EXPECT_EQ(bytes, fromHex("00000001000200030000000100020003AABBCC"));
 }
 
-// Buffers are encrypted several blocks at a time; each block must still come out as on its own, whatever
-// the number of blocks and the tail, and with the zero words that stand for 2^16.
-TEST(IdeaCipherTest, BufferEncryptionMatchesBlockByBlockEncryption)
+// Buffers are encrypted several blocks at a time; each block must still come out as on its own, at every
+// lane width, whatever the number of blocks and the tail, and with the zero words that stand for 2^16.
+class IdeaLanesTest : public testing::TestWithParam<IdeaCipher::Lanes> {};
+
+INSTANTIATE_TEST_SUITE_P(Widths, IdeaLanesTest,
+                         testing::Values(IdeaCipher::Lanes::kOne, IdeaCipher::Lanes::kEight,
+                                         IdeaCipher::Lanes::kSixteen));
+
+TEST_P(IdeaLanesTest, BufferEncryptionMatchesBlockByBlockEncryption)
 {
     for (const char* key : {"3A984E2000195DB32EE501C8C47CEA60", "00000000000000000000000000000000"})
-        for (std::size_t length = 0; length <= 21 * 8 + 5; ++length) {
-            const IdeaCipher cipher(keyFromHex(key));
+        for (std::size_t length = 0; length <= 37 * 8 + 5; ++length) {
+            const IdeaCipher cipher(keyFromHex(key), GetParam());
             std::vector<std::uint8_t> bytes(length);
             for (std::size_t i = 0; i < length; ++i)
                 bytes[i] = (i / 2) % 3 == 0 ? 0 : static_cast<std::uint8_t>(i * 37 + length);
