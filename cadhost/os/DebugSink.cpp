@@ -3,6 +3,7 @@
 #include "codepage.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cstdio>
 #include <cstdlib>
 #include <mutex>
@@ -20,6 +21,14 @@ std::vector<cadhost::DebugCapture*>& captures()
     static std::vector<cadhost::DebugCapture*> stack;
     return stack;
 }
+
+// Whether messages also go to stderr: CADHOST_DEBUG as the process started, unless changed since. Asked
+// before every trace, so the environment is not searched each time.
+std::atomic<bool>& echo()
+{
+    static std::atomic<bool> on{std::getenv("CADHOST_DEBUG") != nullptr};
+    return on;
+}
 } // namespace
 
 void OutputDebugStringW(LPCWSTR text)
@@ -28,7 +37,7 @@ void OutputDebugStringW(LPCWSTR text)
     std::lock_guard lock(sinkMutex());
     if (!captures().empty())
         captures().back()->m_messages.push_back(message);
-    if (std::getenv("CADHOST_DEBUG") != nullptr) {
+    if (echo()) {
         // Debugger messages carry no line end of their own; stderr gets one per message.
         std::string bytes = cadhost::toUtf8(message);
         if (bytes.empty() || bytes.back() != '\n')
@@ -40,13 +49,18 @@ void OutputDebugStringW(LPCWSTR text)
 
 BOOL IsDebuggerPresent()
 {
-    if (std::getenv("CADHOST_DEBUG") != nullptr)
+    if (echo())
         return TRUE;
     std::lock_guard lock(sinkMutex());
     return captures().empty() ? FALSE : TRUE;
 }
 
 namespace cadhost {
+void setDebugEcho(bool on)
+{
+    echo() = on;
+}
+
 DebugCapture::DebugCapture()
 {
     std::lock_guard lock(sinkMutex());

@@ -1,5 +1,6 @@
-// The debugger output. Messages go to stderr when the environment variable CADHOST_DEBUG is set, and to
-// the innermost live DebugCapture, so tests can read what a component traced.
+// The debugger output. Messages go to stderr when the environment variable CADHOST_DEBUG is set as the
+// process starts (or setDebugEcho says so), and to the innermost live DebugCapture, so tests can read
+// what a component traced.
 #pragma once
 
 #include "adesk.h"
@@ -14,6 +15,9 @@ CADHOST_EXPORT void OutputDebugStringW(LPCWSTR text);
 CADHOST_EXPORT BOOL IsDebuggerPresent();
 
 namespace cadhost {
+// Turns the copy of the debugger output on stderr on or off.
+CADHOST_EXPORT void setDebugEcho(bool on);
+
 // Collects the debugger output for as long as it lives. Captures nest: only the newest live one receives.
 class CADHOST_EXPORT DebugCapture {
 public:

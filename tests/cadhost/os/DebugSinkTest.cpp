@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-
 namespace {
 using Messages = std::vector<std::wstring>;
 
@@ -30,33 +28,34 @@ TEST(DebugSinkTest, OnlyTheNewestCaptureReceives)
 
 TEST(DebugSinkTest, WritesToStandardErrorWhenAsked)
 {
-    ::setenv("CADHOST_DEBUG", "1", 1);
+    cadhost::setDebugEcho(true);
     testing::internal::CaptureStderr();
     OutputDebugStringW(L"顶级菜单:EXPRESS");
     OutputDebugStringW(L"ends\n");
     const std::string written = testing::internal::GetCapturedStderr();
-    ::unsetenv("CADHOST_DEBUG");
+    cadhost::setDebugEcho(false);
     EXPECT_EQ(written, "顶级菜单:EXPRESS\nends\n");
 }
 
 TEST(DebugSinkTest, StaysQuietOtherwise)
 {
-    ::unsetenv("CADHOST_DEBUG");
+    cadhost::setDebugEcho(false);
     testing::internal::CaptureStderr();
     OutputDebugStringW(L"quiet");
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
 }
+
 TEST(DebugSinkTest, DebuggerIsPresentOnlyWhileSomeoneListens)
 {
-    ::unsetenv("CADHOST_DEBUG");
+    cadhost::setDebugEcho(false);
     EXPECT_FALSE(IsDebuggerPresent());
     {
         const cadhost::DebugCapture capture;
         EXPECT_TRUE(IsDebuggerPresent());
     }
     EXPECT_FALSE(IsDebuggerPresent());
-    ::setenv("CADHOST_DEBUG", "1", 1);
+    cadhost::setDebugEcho(true);
     EXPECT_TRUE(IsDebuggerPresent());
-    ::unsetenv("CADHOST_DEBUG");
+    cadhost::setDebugEcho(false);
 }
 } // namespace
