@@ -15,8 +15,15 @@ bool sameName(std::wstring_view first, std::wstring_view second)
 {
     if (first.size() != second.size())
         return false;
+    // Names are looked up for every entity that carries extended data; most characters are ASCII, which
+    // needs no trip through the locale's tables.
+    auto upper = [](wchar_t ch) -> wint_t {
+        if (ch < 0x80)
+            return ch >= L'a' && ch <= L'z' ? static_cast<wint_t>(ch - (L'a' - L'A')) : static_cast<wint_t>(ch);
+        return std::towupper(static_cast<wint_t>(ch));
+    };
     for (std::size_t index = 0; index < first.size(); ++index) {
-        if (std::towupper(static_cast<wint_t>(first[index])) != std::towupper(static_cast<wint_t>(second[index])))
+        if (first[index] != second[index] && upper(first[index]) != upper(second[index]))
             return false;
     }
     return true;
