@@ -12,15 +12,14 @@
 #include "dbproxy.h"
 #include "dbsymtb.h"
 #include "nativepath.h"
+#include "replacementfile.h"
 
 #include <algorithm>
 #include <array>
-#include <atomic>
 #include <cstring>
 #include <deque>
 #include <fstream>
 #include <map>
-#include <unistd.h>
 #include <unordered_set>
 
 namespace cadhost {
@@ -620,8 +619,6 @@ private:
     std::vector<ClassEntry> m_classes;
 };
 
-std::atomic<unsigned> gTemporaryCounter{0};
-
 std::filesystem::path backupPath(const std::filesystem::path& target)
 {
     std::filesystem::path backup = target;
@@ -668,39 +665,23 @@ Acad::ErrorStatus writeDrawingFile(AcDbImpDatabase& database, const std::wstring
     std::vector<Adesk::UInt8> bytes;
     if (Acad::ErrorStatus status = encodeDrawing(database, version, bytes); status != Acad::eOk)
         return status;
-    std::filesystem::path target = nativePath(path);
-    std::filesystem::path temporary = target;
-    std::string suffix(".");
-    suffix.append(std::to_string(::getpid())).append("-").append(std::to_string(++gTemporaryCounter)).append(".tmp");
-    temporary += suffix;
-    {
-        std::ofstream stream(temporary, std::ios::binary | std::ios::trunc);
-        if (!stream)
-            return Acad::eFileAccessErr;
-        stream.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-        stream.flush();
-        if (!stream) {
-            stream.close();
-            std::error_code ignored;
-            std::filesystem::remove(temporary, ignored);
-            return Acad::eFileAccessErr;
-        }
-    }
+    const std::filesystem::path target = nativePath(path);
+    ReplacementFile file(target);
+    if (!file.write(bytes.data(), bytes.size()))
+        return Acad::eFileAccessErr;
     std::error_code error;
-    if (bakAndRename && std::filesystem::exists(target, error)) {
+    const bool backUp = bakAndRename && std::filesystem::exists(target, error);
+    if (backUp) {
         std::filesystem::rename(target, backupPath(target), error);
-        if (error) {
-            std::filesystem::remove(temporary, error);
+        if (error)
             return Acad::eFileSystemErr;
-        }
     }
-    std::filesystem::rename(temporary, target, error);
-    if (error) {
-        std::error_code ignored;
-        std::filesystem::remove(temporary, ignored);
-        return Acad::eFileSystemErr;
-    }
-    return Acad::eOk;
+    if (file.commit())
+        return Acad::eOk;
+    // The previous drawing goes back under its own name rather than being left only as the backup.
+    if (backUp)
+        std::filesystem::rename(backupPath(target), target, error);
+    return Acad::eFileSystemErr;
 }
 
 Acad::ErrorStatus readDrawingFile(AcDbImpDatabase& database, const std::wstring& path)

@@ -1,8 +1,12 @@
 #include "fileops.h"
 
+#include "faultplan.h"
 #include "nativepath.h"
+#include "replacementfile.h"
 #include "unixfile.h"
 
+#include <array>
+#include <cerrno>
 #include <filesystem>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -14,10 +18,32 @@ BOOL CopyFileW(LPCWSTR existingFile, LPCWSTR newFile, BOOL failIfExists)
 {
     if (existingFile == nullptr || newFile == nullptr)
         return FALSE;
-    const auto options = failIfExists ? fs::copy_options::none : fs::copy_options::overwrite_existing;
+    const fs::path source = cadhost::nativePath(existingFile);
+    const fs::path target = cadhost::nativePath(newFile);
     std::error_code error;
-    const bool copied = fs::copy_file(cadhost::nativePath(existingFile), cadhost::nativePath(newFile), options, error);
-    return copied && !error ? TRUE : FALSE;
+    if (failIfExists && fs::exists(fs::symlink_status(target, error)))
+        return FALSE;
+    if (cadhost::takeFileFault(cadhost::FileAccess::Read, source))
+        return FALSE;
+    // Without O_NONBLOCK a named pipe in the source's place would block the copy until some writer came.
+    const cadhost::UnixFile input(source, O_RDONLY | O_NONBLOCK);
+    struct stat info {};
+    if (!input.isOpen() || ::fstat(input.descriptor(), &info) != 0 || !S_ISREG(info.st_mode))
+        return FALSE;
+    cadhost::ReplacementFile copy(target);
+    std::array<char, 64 * 1024> buffer;
+    for (;;) {
+        const ssize_t read = ::read(input.descriptor(), buffer.data(), buffer.size());
+        if (read < 0 && errno == EINTR)
+            continue;
+        if (read < 0)
+            return FALSE;
+        if (read == 0)
+            break;
+        if (!copy.write(buffer.data(), static_cast<std::size_t>(read)))
+            return FALSE;
+    }
+    return copy.commit() ? TRUE : FALSE;
 }
 
 BOOL DeleteFileW(LPCWSTR fileName)

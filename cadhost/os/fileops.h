@@ -14,7 +14,8 @@ constexpr DWORD FILE_ATTRIBUTE_SYSTEM = 0x00000004;
 constexpr DWORD FILE_ATTRIBUTE_DIRECTORY = 0x00000010;
 constexpr DWORD FILE_ATTRIBUTE_NORMAL = 0x00000080;
 
-// Copies the contents; with failIfExists an existing target is left alone and the copy fails.
+// Copies the contents of a regular file; with failIfExists an existing target is left alone and the copy
+// fails. The target is replaced only by a complete copy: a failed copy leaves no file or the previous one.
 CADHOST_EXPORT BOOL CopyFileW(LPCWSTR existingFile, LPCWSTR newFile, BOOL failIfExists);
 // Deletes a file, never a folder.
 CADHOST_EXPORT BOOL DeleteFileW(LPCWSTR fileName);
