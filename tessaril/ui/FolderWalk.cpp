@@ -3,6 +3,7 @@
 #include "fileops.h"
 #include "nativepath.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <vector>
 
@@ -40,6 +41,14 @@ FolderListing listFolder(const CString& folder)
         else
             listing.files.push_back(name);
     }
+    // The host's file system lists a folder in name order, whatever letter case; so does the walk, so
+    // that the summary and the archive come out in the same order on every machine.
+    const auto byName = [](const CString& first, const CString& second) {
+        const int folded = first.CompareNoCase(second);
+        return folded != 0 ? folded < 0 : first.Compare(second) < 0;
+    };
+    std::sort(listing.folders.begin(), listing.folders.end(), byName);
+    std::sort(listing.files.begin(), listing.files.end(), byName);
     return listing;
 }
 

@@ -85,6 +85,19 @@ TEST_F(FolderPageTest, AKeptTreeMirrorsSubFoldersAndAFlattenedTreePutsEveryResul
     EXPECT_EQ(setting(L"GGuardFloerDialog", L"KeepFloderTree"), L"False");
 }
 
+TEST_F(FolderPageTest, EachFolderIsWalkedInNameOrderWhateverTheLetterCase)
+{
+    for (const char* name : {"src/b.dwg", "src/C.dwg", "src/a.dwg", "src/Z/z.dwg", "src/y/y.dwg", "src/B.dwg"})
+        makeFile(name);
+    run([&](DialogUser& user) {
+        chooseFolders(user, path("src"), path("out"));
+        user.pressEnter();
+    });
+    EXPECT_EQ(textsOf(host.option.sourcePaths),
+              (std::vector<std::wstring>{path("src/y/y.dwg"), path("src/Z/z.dwg"), path("src/a.dwg"), path("src/B.dwg"),
+                                         path("src/b.dwg"), path("src/C.dwg")}));
+}
+
 TEST_F(FolderPageTest, AnOutputFolderInsideTheSourceFolderIsWalkedToo)
 {
     makeFile("src/a.dwg");
