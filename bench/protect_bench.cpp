@@ -1,8 +1,7 @@
 // Costs of protecting a drawing: the conversion of every entity of drawings of 10k and 100k entities
 // with all kinds selected, the save of the protected drawing that follows, and beside them the plain
 // save of the same drawing unprotected.
-#include "entities/AcDbWatermark.h"
-#include "entities/CustomClasses.h"
+#include "ProtectionSetup.h"
 #include "pipeline/ProtectDatabase.h"
 
 #include "dbapserv.h"
@@ -20,17 +19,6 @@
 #include <string>
 
 namespace {
-
-struct Classes {
-    Classes()
-    {
-        registerCustomClasses();
-        AcRxDictionary* classes = AcRxDictionary::cast(acrxSysRegistry()->at(ACRX_CLASS_DICTIONARY));
-        if (classes->at(AcDbWatermark::className()) == nullptr)
-            AcDbWatermark::rxInit();
-        acrxBuildClassHierarchy();
-    }
-};
 
 // A drawing of count entities, a mix of curves, texts and points.
 std::unique_ptr<AcDbDatabase> makeDrawing(int count)
@@ -62,13 +50,6 @@ std::unique_ptr<AcDbDatabase> makeDrawing(int count)
     return database;
 }
 
-GGuardOption allKinds()
-{
-    GGuardOption options;
-    options.kindFlags.applyMask(0xFF);
-    return options;
-}
-
 std::string savePath()
 {
     return (std::filesystem::temp_directory_path() / "tessaril-protect-bench.dwg").string();
@@ -76,7 +57,7 @@ std::string savePath()
 
 void BM_ProtectDatabase(benchmark::State& state)
 {
-    static const Classes classes;
+    registerPluginClassesOnce();
     const GGuardOption options = allKinds();
     for (auto _ : state) {
         state.PauseTiming();
@@ -94,7 +75,7 @@ BENCHMARK(BM_ProtectDatabase)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillise
 
 void saveBench(benchmark::State& state, bool protect)
 {
-    static const Classes classes;
+    registerPluginClassesOnce();
     const GGuardOption options = allKinds();
     const std::wstring path = std::filesystem::path(savePath()).wstring();
     std::unique_ptr<AcDbDatabase> database = makeDrawing(static_cast<int>(state.range(0)));

@@ -1,8 +1,7 @@
 // Costs of protection on generated drawings of 10k, 100k and 1M entities of every kind: the conversion
 // per entity, the save of the protected drawing beside the plain save of the same drawing, and the open
 // of the protected file beside the open of the plain one.
-#include "entities/AcDbWatermark.h"
-#include "entities/CustomClasses.h"
+#include "ProtectionSetup.h"
 #include "pipeline/ProtectDatabase.h"
 
 #include "GeneratedDrawing.h"
@@ -19,30 +18,12 @@
 
 namespace {
 
-struct Classes {
-    Classes()
-    {
-        registerCustomClasses();
-        AcRxDictionary* classes = AcRxDictionary::cast(acrxSysRegistry()->at(ACRX_CLASS_DICTIONARY));
-        if (classes->at(AcDbWatermark::className()) == nullptr)
-            AcDbWatermark::rxInit();
-        acrxBuildClassHierarchy();
-    }
-};
-
-GGuardOption allKinds()
-{
-    GGuardOption options;
-    options.kindFlags.applyMask(0xFF);
-    return options;
-}
-
 // A generated drawing, the working database while it lives, protected on request.
 class Drawing {
 public:
     Drawing(int count, bool protect) : m_database(std::make_unique<AcDbDatabase>(true, true))
     {
-        static const Classes classes;
+        registerPluginClassesOnce();
         acdbHostApplicationServices()->setWorkingDatabase(m_database.get());
         m_status = cadhost::buildGeneratedDrawing(*m_database, count);
         if (m_status == Acad::eOk && protect)
