@@ -129,12 +129,15 @@ std::vector<MTextLine> layoutMText(std::wstring_view contents, double height, do
     constexpr double kSlack = 1e-9;
     for (const std::wstring& paragraph : mtextParagraphs(contents)) {
         std::wstring current;
+        // The width of current, kept as characters are added rather than measured again each time: a
+        // candidate line ending in a character other than a blank is current plus that character.
+        double currentWidth = 0.0;
         for (wchar_t character : paragraph) {
-            std::wstring candidate = current + character;
-            const bool overflows = wrapWidth > 0.0 && character != L' ' &&
-                                   textWidth(trimRight(candidate), height, widthFactor) > wrapWidth + kSlack;
+            const double advance = characterAdvance(character, height, widthFactor);
+            const bool overflows = wrapWidth > 0.0 && character != L' ' && currentWidth + advance > wrapWidth + kSlack;
             if (!overflows || current.empty()) {
-                current = std::move(candidate);
+                current += character;
+                currentWidth += advance;
                 continue;
             }
             std::size_t breakAt = 0;
@@ -146,11 +149,13 @@ std::vector<MTextLine> layoutMText(std::wstring_view contents, double height, do
                 }
             }
             if (breakAt == 0) {
-                current = std::move(candidate);
+                current += character;
+                currentWidth += advance;
                 continue;
             }
             emit(current.substr(0, breakAt));
             current = trimLeft(std::wstring_view(current).substr(breakAt)) + character;
+            currentWidth = textWidth(current, height, widthFactor);
         }
         emit(std::move(current));
     }
