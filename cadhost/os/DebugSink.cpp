@@ -29,6 +29,9 @@ std::atomic<bool>& echo()
     static std::atomic<bool> on{std::getenv("CADHOST_DEBUG") != nullptr};
     return on;
 }
+
+// The number of live captures, readable without taking the sink's lock.
+std::atomic<int> liveCaptures{0};
 } // namespace
 
 void OutputDebugStringW(LPCWSTR text)
@@ -49,10 +52,7 @@ void OutputDebugStringW(LPCWSTR text)
 
 BOOL IsDebuggerPresent()
 {
-    if (echo())
-        return TRUE;
-    std::lock_guard lock(sinkMutex());
-    return captures().empty() ? FALSE : TRUE;
+    return echo() || liveCaptures > 0 ? TRUE : FALSE;
 }
 
 namespace cadhost {
@@ -65,6 +65,7 @@ DebugCapture::DebugCapture()
 {
     std::lock_guard lock(sinkMutex());
     captures().push_back(this);
+    ++liveCaptures;
 }
 
 DebugCapture::~DebugCapture()
@@ -72,6 +73,7 @@ DebugCapture::~DebugCapture()
     std::lock_guard lock(sinkMutex());
     auto& stack = captures();
     stack.erase(std::remove(stack.begin(), stack.end(), this), stack.end());
+    --liveCaptures;
 }
 
 std::vector<std::wstring> DebugCapture::messages() const
