@@ -9,6 +9,7 @@
 #include "dbdict.h"
 #include "dbdimstyle.h"
 #include "dblayout.h"
+#include "dbobjptr.h"
 #include "dbsymtb.h"
 #include "dbtext.h"
 #include "imgdef.h"
@@ -328,19 +329,22 @@ private:
 
     AcDbObjectId append(AcDbObjectId blockId, std::unique_ptr<AcDbEntity> entity, const DxfRecord& record)
     {
+        // Everything that can refuse the record is read first: once appended, the entity belongs to the
+        // drawing and must not be deleted here.
+        const AcDbObjectId layer = DxfContext::find(m_context.layers, decode(record.text(8, "0")));
+        const int colorIndex = record.integer(62, 256);
         AcDbBlockTableRecord* block = nullptr;
         check(acdbOpenObject(block, blockId, AcDb::kForWrite), "an entity");
         AcDbObjectId id;
         const Acad::ErrorStatus status = block->appendAcDbEntity(id, entity.get());
         block->close();
         check(status, "a " + record.type() + " entity");
-        const AcDbObjectId layer = DxfContext::find(m_context.layers, decode(record.text(8, "0")));
+        AcDbEntity* appended = entity.release();
         if (!layer.isNull())
-            entity->setLayer(layer);
-        const int colorIndex = record.integer(62, 256);
+            appended->setLayer(layer);
         if (colorIndex >= 0 && colorIndex <= 256)
-            entity->setColorIndex(static_cast<Adesk::UInt16>(colorIndex));
-        entity.release()->close();
+            appended->setColorIndex(static_cast<Adesk::UInt16>(colorIndex));
+        appended->close();
         return id;
     }
 
@@ -348,8 +352,9 @@ private:
     {
         if (followers.empty())
             return;
-        AcDbBlockReference* reference = nullptr;
-        check(acdbOpenObject(reference, referenceId, AcDb::kForWrite), "attributes");
+        // Closed however the attributes end, a refused one included.
+        AcDbObjectPointer<AcDbBlockReference> reference(referenceId, AcDb::kForWrite);
+        check(reference.openStatus(), "attributes");
         for (const DxfRecord& record : followers) {
             if (record.type() != "ATTRIB")
                 continue;
@@ -357,7 +362,6 @@ private:
             if (reference->appendAttribute(attribute.get()) == Acad::eOk)
                 attribute.release()->close();
         }
-        reference->close();
     }
 
     const DxfFile& m_file;

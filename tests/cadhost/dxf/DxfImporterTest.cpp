@@ -204,7 +204,11 @@ INSTANTIATE_TEST_SUITE_P(
                     BadInput{"AbsurdCoordinate", replaced(kDrawing, "21\n6\n", "21\n1e300\n"),
                              "group 21 holds \"1e300\", which is not a number a drawing can hold"},
                     BadInput{"CoordinateThatIsNoNumber", replaced(kDrawing, "21\n6\n", "21\nsix\n"),
-                             "group 21 holds \"six\", which is not a number a drawing can hold"}),
+                             "group 21 holds \"six\", which is not a number a drawing can hold"},
+                    // Refused after the entities before it joined the drawing, which keeps them intact.
+                    BadInput{"EmptyColour",
+                             replaced(kDrawing, "10\n5\n20\n5\n40\n2.5\n", "62\n\n10\n5\n20\n5\n40\n2.5\n"),
+                             "group 62 holds \"\", not an integer"}),
     [](const testing::TestParamInfo<BadInput>& info) { return std::string(info.param.name); });
 
 // The counts a file states are not trusted for allocation: what follows them is what counts.
