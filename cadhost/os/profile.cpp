@@ -42,6 +42,23 @@ std::optional<std::wstring> readValue(LPCWSTR section, LPCWSTR key, LPCWSTR file
     return cadhost::fromUtf8(value);
 }
 
+// The names of the section's keys, each followed by a null.
+std::wstring keyList(LPCWSTR section, LPCWSTR fileName)
+{
+    ProfileFile profile;
+    if (section == nullptr || fileName == nullptr || !load(profile, fileName))
+        return {};
+    ProfileFile::TNamesDepend keys;
+    profile.GetAllKeys(cadhost::toUtf8(section).c_str(), keys);
+    keys.sort(ProfileFile::Entry::LoadOrder());
+    std::wstring list;
+    for (const auto& key : keys) {
+        list += cadhost::fromUtf8(key.pItem);
+        list += L'\0';
+    }
+    return list;
+}
+
 } // namespace
 
 DWORD GetPrivateProfileStringW(LPCWSTR section, LPCWSTR key, LPCWSTR defaultValue, LPWSTR buffer, DWORD size,
@@ -49,6 +66,21 @@ DWORD GetPrivateProfileStringW(LPCWSTR section, LPCWSTR key, LPCWSTR defaultValu
 {
     if (buffer == nullptr || size == 0)
         return 0;
+    if (key == nullptr) {
+        // The list ends with a second null; one that does not fit is cut, and then size - 2 is answered.
+        const std::wstring list = keyList(section, fileName);
+        if (size < 2) {
+            buffer[0] = L'\0';
+            return 0;
+        }
+        const bool fits = list.size() + 1 <= size;
+        const std::size_t count = fits ? list.size() : size - 2;
+        std::copy_n(list.begin(), count, buffer);
+        buffer[count] = L'\0';
+        if (!fits)
+            buffer[count + 1] = L'\0';
+        return static_cast<DWORD>(fits ? count : size - 2);
+    }
     const std::wstring value = readValue(section, key, fileName).value_or(defaultValue != nullptr ? defaultValue : L"");
     const std::size_t count = std::min<std::size_t>(value.size(), size - 1);
     std::copy_n(value.begin(), count, buffer);

@@ -7,7 +7,9 @@
 #include "windef.h"
 
 // Copies at most size - 1 characters of the value (or of the default when the key is missing) into
-// buffer, terminated, and returns the number of characters copied.
+// buffer, terminated, and returns the number of characters copied. A null key asks for the names of
+// the section's keys instead: each ends with a null and the list with another; a list that does not
+// fit is cut and size - 2 is returned.
 CADHOST_EXPORT DWORD GetPrivateProfileStringW(LPCWSTR section, LPCWSTR key, LPCWSTR defaultValue, LPWSTR buffer,
                                               DWORD size, LPCWSTR fileName);
 // The value's leading decimal digits as a number; 0 when the value does not start with a digit (a negative

@@ -1,5 +1,7 @@
 #include "GUserDataProfile.h"
 
+#include <cwchar>
+
 #include "app/InstallRoot.h"
 #include "nativepath.h"
 #include "profile.h"
@@ -28,6 +30,24 @@ CString GUserDataProfile::readString(const wchar_t* section, const wchar_t* key,
     const DWORD length = GetPrivateProfileStringW(section, key, defaultValue, buffer.data(),
                                                   static_cast<DWORD>(buffer.size()), path().c_str());
     return CString(buffer.data(), static_cast<int>(length));
+}
+
+std::vector<CString> GUserDataProfile::readKeys(const wchar_t* section)
+{
+    // A list that does not fit is answered with the buffer's size less two: try again with more room.
+    std::vector<wchar_t> buffer(1024);
+    DWORD length = 0;
+    for (;;) {
+        length = GetPrivateProfileStringW(section, nullptr, L"", buffer.data(), static_cast<DWORD>(buffer.size()),
+                                          path().c_str());
+        if (length + 2 < buffer.size())
+            break;
+        buffer.resize(buffer.size() * 2);
+    }
+    std::vector<CString> keys;
+    for (const wchar_t* key = buffer.data(); key < buffer.data() + length && *key != L'\0'; key += std::wcslen(key) + 1)
+        keys.emplace_back(key);
+    return keys;
 }
 
 bool GUserDataProfile::writeString(const wchar_t* section, const wchar_t* key, const wchar_t* value)

@@ -3,6 +3,8 @@
 // back to their defaults.
 #pragma once
 
+#include <vector>
+
 #include "afxstr.h"
 
 #include <string>
@@ -15,6 +17,8 @@ public:
     bool writeInt(const wchar_t* section, const wchar_t* key, int value);
     // At most bufferLength - 1 characters of the value; the default when the key is missing.
     CString readString(const wchar_t* section, const wchar_t* key, int bufferLength, const wchar_t* defaultValue);
+    // The names of the section's keys, in the order of the file.
+    std::vector<CString> readKeys(const wchar_t* section);
     bool writeString(const wchar_t* section, const wchar_t* key, const wchar_t* value);
 
     // Flags are stored as "True" or "False" and read as true exactly when the text is "True" in any case.

@@ -3,6 +3,12 @@
 #include "CopyrightFiling.h"
 #include "settings/GUserDataProfile.h"
 
+#include <algorithm>
+#include <cwctype>
+#include <limits>
+#include <string_view>
+#include <vector>
+
 const wchar_t* const kDefaultOwnerText = L"图纸版权所有：Tessaril 图纸外发保护";
 const wchar_t* const kDefaultUserText = L"https://www.tessaril.com";
 
@@ -61,6 +67,25 @@ CString lineKey(int number)
     return key;
 }
 
+// The n of a key that lineKey(n) names (letter case aside, as in every profile key); 0 for any other key.
+int lineNumberOf(const CString& key)
+{
+    const std::wstring text(key.GetString());
+    constexpr std::wstring_view prefix = L"text";
+    if (text.size() <= prefix.size() || text.size() > prefix.size() + 10 || text[prefix.size()] == L'0')
+        return 0;
+    for (std::size_t i = 0; i < prefix.size(); ++i)
+        if (std::towlower(static_cast<wint_t>(text[i])) != static_cast<wint_t>(prefix[i]))
+            return 0;
+    long long number = 0;
+    for (std::size_t i = prefix.size(); i < text.size(); ++i) {
+        if (text[i] < L'0' || text[i] > L'9')
+            return 0;
+        number = number * 10 + (text[i] - L'0');
+    }
+    return number <= std::numeric_limits<int>::max() ? static_cast<int>(number) : 0;
+}
+
 class SettingsLoader {
 public:
     void text(const wchar_t* section, const wchar_t* key, CString& value, int length)
@@ -75,12 +100,21 @@ public:
     {
         value = m_profile.readInt(section, key, defaultValue);
     }
-    // Keys "Text1" to "Text<Num>"; empty lines are skipped.
+    // Keys "Text1" to "Text<Num>" in number order; empty lines are skipped. Only keys the section holds
+    // can give a line, so those are the ones read: a damaged, huge Num costs nothing.
     void lines(const wchar_t* section, CStringArray& values)
     {
         const int count = m_profile.readInt(section, L"Num", 0);
+        std::vector<int> numbers;
+        for (const CString& key : m_profile.readKeys(section)) {
+            const int number = lineNumberOf(key);
+            if (number >= 1 && number <= count)
+                numbers.push_back(number);
+        }
+        std::sort(numbers.begin(), numbers.end());
+        numbers.erase(std::unique(numbers.begin(), numbers.end()), numbers.end());
         values.RemoveAll();
-        for (int number = 1; number <= count; ++number) {
+        for (const int number : numbers) {
             const CString line = m_profile.readString(section, lineKey(number), kExtraLineLength, L"");
             if (!line.IsEmpty())
                 values.Add(line);

@@ -56,6 +56,23 @@ TEST_F(ProfileTest, ValuesAreCutToTheBuffer)
     EXPECT_EQ(untouched, L'#');
 }
 
+TEST_F(ProfileTest, ANullKeyListsTheSectionsKeysInFileOrder)
+{
+    writeFile("[CopyrightOption_Extra]\nNum=2\nText2=b\nText1=a\n[Other]\nKey=x\n");
+    std::vector<wchar_t> buffer(64, L'#');
+    const DWORD length =
+        GetPrivateProfileStringW(L"copyrightoption_extra", nullptr, L"", buffer.data(), 64, file().c_str());
+    EXPECT_EQ(std::wstring(buffer.data(), length + 1), std::wstring(L"Num\0Text2\0Text1\0\0", 17));
+
+    // Cut to the buffer: the last name is cut short, two nulls follow, and size - 2 is answered.
+    std::vector<wchar_t> small(8, L'#');
+    EXPECT_EQ(GetPrivateProfileStringW(L"CopyrightOption_Extra", nullptr, L"", small.data(), 8, file().c_str()), 6U);
+    EXPECT_EQ(std::wstring(small.data(), 8), std::wstring(L"Num\0Te\0\0", 8));
+
+    EXPECT_EQ(GetPrivateProfileStringW(L"Missing", nullptr, L"", buffer.data(), 64, file().c_str()), 0U);
+    EXPECT_EQ(buffer[0], L'\0');
+}
+
 TEST_F(ProfileTest, FirstWriteCreatesTheFileWhenItsFolderExists)
 {
     ASSERT_TRUE(WritePrivateProfileStringW(L"GConverFileDialog", L"Conver", L"True", file().c_str()));

@@ -257,6 +257,15 @@ TEST_F(CopyrightSettingsTest, EmptyExtraLinesAreSkipped)
     EXPECT_EQ(linesOf(option.extra.lines), (std::vector<std::wstring>{L"a", L"b"}));
 }
 
+// A damaged count costs no more than the keys the section holds; lines come in number order.
+TEST_F(CopyrightSettingsTest, AHugeCountReadsOnlyTheLinesTheFileHolds)
+{
+    store("[CopyrightOption_Extra]\nNum=2147483647\nText2000000000=far\ntext7=b\nText1=a\nText01=zero\n");
+    GCopyrightOption option;
+    option.loadFromSettings();
+    EXPECT_EQ(linesOf(option.extra.lines), (std::vector<std::wstring>{L"a", L"b", L"far"}));
+}
+
 TEST_F(CopyrightSettingsTest, ANegativeOrTextualCountMeansNoLines)
 {
     for (const char* count : {"-2", "abc"}) {
