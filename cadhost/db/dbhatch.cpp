@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cwctype>
 #include <initializer_list>
 #include <iterator>
@@ -574,10 +575,15 @@ Acad::ErrorStatus AcDbHatch::evaluateHatch(bool /*underEstimateNumLines*/)
         const double base = m_origin.asVector().dotProduct(across);
         const double first = std::ceil((low - base) / spacing);
         const double last = std::floor((high - base) / spacing);
-        if (last - first + static_cast<double>(lines.size()) > static_cast<double>(kMaxHatchLines))
+        if (!(first <= last))
+            continue;
+        // Also refuses a span that cannot be counted (infinite at both ends).
+        if (!(last - first + static_cast<double>(lines.size()) <= static_cast<double>(kMaxHatchLines)))
             return Acad::eHatchTooDense;
-        for (double k = first; k <= last; k += 1.0) {
-            const double offset = base + k * spacing;
+        // Counted in integers: far from the origin, adding 1.0 to a line number no longer changes it.
+        const auto count = static_cast<std::int64_t>(last - first);
+        for (std::int64_t step = 0; step <= count; ++step) {
+            const double offset = base + (first + static_cast<double>(step)) * spacing;
             std::vector<double> crossings;
             for (const auto& polygon : polygons) {
                 for (std::size_t i = 0; i < polygon.size(); ++i) {

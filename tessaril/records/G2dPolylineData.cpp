@@ -85,7 +85,7 @@ Acad::ErrorStatus G2dPolylineData::write(AcDb2dPolyline* polyline, AcDbDwgFiler*
     if (es == Acad::eOk)
         es = filer->writeUInt32(version);
     if (es == Acad::eOk)
-        es = records::UInt8As<AcDb::Poly2dType>::write(filer, polyType);
+        es = records::UInt8As<AcDb::Poly2dType, AcDb::k2dCubicSplinePoly>::write(filer, polyType);
     if (es == Acad::eOk)
         es = filer->writeDouble(defaultStartWidth);
     if (es == Acad::eOk)
@@ -121,7 +121,7 @@ Acad::ErrorStatus G2dPolylineData::read(AcDb2dPolyline* polyline, AcDbDwgFiler* 
         return es;
     if (const Acad::ErrorStatus es = records::readVersion(filer, version, kVersion); es != Acad::eOk)
         return es;
-    Acad::ErrorStatus es = records::UInt8As<AcDb::Poly2dType>::read(filer, polyType);
+    Acad::ErrorStatus es = records::UInt8As<AcDb::Poly2dType, AcDb::k2dCubicSplinePoly>::read(filer, polyType);
     if (es == Acad::eOk)
         es = filer->readDouble(&defaultStartWidth);
     if (es == Acad::eOk)

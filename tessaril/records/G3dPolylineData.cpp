@@ -25,8 +25,8 @@ void makeClosedOrOpen(AcDb3dPolyline& polyline, Adesk::Boolean closed)
         polyline.makeOpen();
 }
 
-using TypeCodec = records::UInt8As<AcDb::Vertex3dType>;
-using PolyTypeCodec = records::UInt8As<AcDb::Poly3dType>;
+using TypeCodec = records::UInt8As<AcDb::Vertex3dType, AcDb::k3dFitVertex>;
+using PolyTypeCodec = records::UInt8As<AcDb::Poly3dType, AcDb::k3dCubicSplinePoly>;
 
 } // namespace
 

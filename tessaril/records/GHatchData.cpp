@@ -28,8 +28,9 @@ void setGradient(const R& record, H& hatch)
 constexpr R::Spec kGradient[] = {
     F::field<records::Dbl, &R::elevation, &H::elevation, &H::setElevation>(),
     F::field<records::Vec, &R::normal, &H::normal, &H::setNormal>(),
-    F::field<records::UInt8As<H::HatchObjectType>, &R::hatchObjectType, &H::hatchObjectType, &H::setHatchObjectType>(),
-    F::carried<records::UInt8As<H::GradientPatternType>, &R::gradientType, &H::gradientType>(),
+    F::field<records::UInt8As<H::HatchObjectType, H::kGradientObject>, &R::hatchObjectType, &H::hatchObjectType,
+             &H::setHatchObjectType>(),
+    F::carried<records::UInt8As<H::GradientPatternType, H::kUserDefinedGradient>, &R::gradientType, &H::gradientType>(),
     F::fieldSetBy<records::Str, &R::gradientName, &gradientNameOf, &setGradient>(),
     F::field<records::Dbl, &R::gradientAngle, &H::gradientAngle, &H::setGradientAngle>(),
     F::field<records::Boolean, &R::oneColorMode, &H::getGradientOneColorMode, &H::setGradientOneColorMode>(),
@@ -39,13 +40,13 @@ constexpr R::Spec kGradient[] = {
 constexpr R::Spec kPattern[] = {
     F::field<records::FloatAsDbl, &R::shadeTintValue, &H::getShadeTintValue, &H::setShadeTintValue>(),
     F::field<records::FloatAsDbl, &R::gradientShift, &H::getGradientShift, &H::setGradientShift>(),
-    F::carried<records::UInt8As<H::HatchPatternType>, &R::patternType, &H::patternType>(),
+    F::carried<records::UInt8As<H::HatchPatternType, H::kCustomDefined>, &R::patternType, &H::patternType>(),
     F::carried<records::Str, &R::patternName, &patternNameOf>(),
     F::field<records::Dbl, &R::patternAngle, &H::patternAngle, &H::setPatternAngle>(),
     F::field<records::Dbl, &R::patternSpace, &H::patternSpace, &H::setPatternSpace>(),
     F::field<records::Dbl, &R::patternScale, &H::patternScale, &H::setPatternScale>(),
     F::field<records::BoolAsDbl, &R::patternDouble, &H::patternDouble, &H::setPatternDouble>(),
-    F::field<records::UInt8As<H::HatchStyle>, &R::hatchStyle, &H::hatchStyle, &H::setHatchStyle>(),
+    F::field<records::UInt8As<H::HatchStyle, H::kIgnore>, &R::hatchStyle, &H::hatchStyle, &H::setHatchStyle>(),
     F::field<records::Bool, &R::castShadows, &H::castShadows, &H::setCastShadows>(),
     F::field<records::Bool, &R::receiveShadows, &H::receiveShadows, &H::setReceiveShadows>(),
 };

@@ -33,7 +33,8 @@ AcCmTransparency fillTransparencyOf(const M& text)
 }
 
 constexpr R::Spec kHead[] = {
-    F::field<records::UInt8As<M::AttachmentPoint>, &R::attachment, &M::attachment, &M::setAttachment>(),
+    F::field<records::UInt8As<M::AttachmentPoint, M::kBottomRight>, &R::attachment, &M::attachment,
+             &M::setAttachment>(),
 };
 
 constexpr R::Spec kFill[] = {

@@ -7,7 +7,8 @@ using R = GMlineData;
 using F = records::Fields<M, R>;
 
 constexpr R::Spec kShape[] = {
-    F::field<records::Int32As<Mline::MlineJustification>, &R::justification, &M::justification, &M::setJustification>(),
+    F::field<records::Int32As<Mline::MlineJustification, Mline::kBottom>, &R::justification, &M::justification,
+             &M::setJustification>(),
     F::field<records::Dbl, &R::scale, &M::scale, &M::setScale>(),
     F::field<records::Vec, &R::normal, &M::normal, &M::setNormal>(),
 };

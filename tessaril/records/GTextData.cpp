@@ -11,8 +11,8 @@ using F = records::Fields<AcDbText, GTextData>;
 constexpr GTextData::Spec kBeforeStyle[] = {
     F::field<records::Pt3, &GTextData::position, &AcDbText::position, &AcDbText::setPosition>(),
     F::field<records::Dbl, &GTextData::height, &AcDbText::height, &AcDbText::setHeight>(),
-    F::field<records::UInt8As<AcDb::TextHorzMode>, &GTextData::horizontalMode, &AcDbText::horizontalMode,
-             &AcDbText::setHorizontalMode>(),
+    F::field<records::UInt8As<AcDb::TextHorzMode, AcDb::kTextFit>, &GTextData::horizontalMode,
+             &AcDbText::horizontalMode, &AcDbText::setHorizontalMode>(),
     F::field<records::Vec, &GTextData::normal, &AcDbText::normal, &AcDbText::setNormal>(),
     F::field<records::Dbl, &GTextData::oblique, &AcDbText::oblique, &AcDbText::setOblique>(),
     F::field<records::Dbl, &GTextData::rotation, &AcDbText::rotation, &AcDbText::setRotation>(),
@@ -21,7 +21,7 @@ constexpr GTextData::Spec kBeforeStyle[] = {
 
 constexpr GTextData::Spec kAfterStyle[] = {
     F::field<records::Dbl, &GTextData::thickness, &AcDbText::thickness, &AcDbText::setThickness>(),
-    F::field<records::UInt8As<AcDb::TextVertMode>, &GTextData::verticalMode, &AcDbText::verticalMode,
+    F::field<records::UInt8As<AcDb::TextVertMode, AcDb::kTextTop>, &GTextData::verticalMode, &AcDbText::verticalMode,
              &AcDbText::setVerticalMode>(),
     F::field<records::Dbl, &GTextData::widthFactor, &AcDbText::widthFactor, &AcDbText::setWidthFactor>(),
     F::field<records::Pt3, &GTextData::alignmentPoint, &AcDbText::alignmentPoint, &AcDbText::setAlignmentPoint>(),

@@ -98,8 +98,13 @@ struct UInt16 {
     static Acad::ErrorStatus read(AcDbDwgFiler* filer, Value& value) { return filer->readUInt16(&value); }
 };
 
-// A 32-bit value (an enumeration or an integer) stored in 32 bits.
-template <class T> struct Int32As {
+// Marks a 32-bit codec whose every stored value is a value of its type (an integer, or an enumeration
+// with a fixed underlying type).
+inline constexpr Adesk::Int64 kAnyStoredValue = -1;
+
+// A 32-bit value (an enumeration or an integer) stored in 32 bits. With Last, a stored value outside
+// 0 ... Last names no enumerator and is refused before it becomes a value of the enumeration.
+template <class T, Adesk::Int64 Last = kAnyStoredValue> struct Int32As {
     using Value = T;
     static Acad::ErrorStatus write(AcDbDwgFiler* filer, const Value& value)
     {
@@ -109,15 +114,19 @@ template <class T> struct Int32As {
     {
         Adesk::Int32 stored = 0;
         const Acad::ErrorStatus es = filer->readInt32(&stored);
-        if (es == Acad::eOk)
-            value = static_cast<Value>(stored);
-        return es;
+        if (es != Acad::eOk)
+            return es;
+        if (Last != kAnyStoredValue && (stored < 0 || stored > Last))
+            return Acad::eInvalidInput;
+        value = static_cast<Value>(stored);
+        return Acad::eOk;
     }
 };
 using Int32 = Int32As<Adesk::Int32>;
 
-// A 32-bit value (an enumeration) stored in its low byte.
-template <class T> struct UInt8As {
+// A 32-bit value (an enumeration) stored in its low byte. A stored value above Last names no
+// enumerator and is refused before it becomes a value of the enumeration.
+template <class T, T Last> struct UInt8As {
     using Value = T;
     static Acad::ErrorStatus write(AcDbDwgFiler* filer, const Value& value)
     {
@@ -127,9 +136,12 @@ template <class T> struct UInt8As {
     {
         Adesk::UInt8 stored = 0;
         const Acad::ErrorStatus es = filer->readUInt8(&stored);
-        if (es == Acad::eOk)
-            value = static_cast<Value>(stored);
-        return es;
+        if (es != Acad::eOk)
+            return es;
+        if (stored > static_cast<Adesk::Int64>(Last))
+            return Acad::eInvalidInput;
+        value = static_cast<Value>(stored);
+        return Acad::eOk;
     }
 };
 
