@@ -526,7 +526,8 @@ public:
         const auto& cycle = kindCycle();
         for (int index = 0; index < count && m_status == Acad::eOk; ++index) {
             const std::size_t kind = cycle[static_cast<std::size_t>(index % kTotalWeight)];
-            const AcGePoint3d origin((index % kColumns) * kCell, (index / kColumns) * kCell, 0.0);
+            const int row = index / kColumns;
+            const AcGePoint3d origin((index % kColumns) * kCell, row * kCell, 0.0);
             std::unique_ptr<AcDbEntity> entity(kKinds[kind].make(m_context, origin, ordinals[kind]++));
             if (entity == nullptr) {
                 check(Acad::eInvalidInput);

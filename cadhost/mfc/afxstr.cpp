@@ -98,6 +98,8 @@ std::wstring formatText(const wchar_t* format, va_list args)
     std::array<wchar_t, 512> small{};
     va_list attempt;
     va_copy(attempt, args);
+    // The analyser does not see va_copy initialise the copy.
+    // NOLINTNEXTLINE(clang-analyzer-valist.Uninitialized)
     const int length = std::vswprintf(small.data(), small.size(), translated.c_str(), attempt);
     va_end(attempt);
     if (length >= 0)
