@@ -5,6 +5,7 @@
 #include "TempFileList.h"
 #include "accmd.h"
 #include "entities/CustomClasses.h"
+#include "settings/GUpdateInfo.h"
 
 namespace {
 constexpr const ACHAR* kCommandGroup = L"Tessaril";
@@ -27,6 +28,8 @@ AcRx::AppRetCode CTessarilApp::On_kInitAppMsg(void* pkt)
 AcRx::AppRetCode CTessarilApp::On_kUnloadAppMsg(void* pkt)
 {
     AcRxArxApp::On_kUnloadAppMsg(pkt);
+    // The download thread runs the module's code: it must end before the module goes.
+    updateInfo().waitForDownload();
     stopMenuInstallTimer();
     acedRegCmds->removeGroup(kCommandGroup);
     deleteCustomClasses();

@@ -32,7 +32,8 @@ void GUpdateInfo::runUpdateCheck()
         return;
     if (m_server.m_current.CompareNoCase(m_local.m_current) != 0)
         m_newerVersion = true;
-    else
+    else if (!m_local.m_versionUrl.IsEmpty())
+        // Without a server address there is nothing to refresh.
         startDownload();
 }
 
