@@ -11,7 +11,8 @@
 
 namespace {
 
-constexpr int kRounds = idea::kRounds;
+using idea::kRounds;
+static_assert(IdeaCipher::kBlockSize == idea::kBlockSize, "the lanes and the class agree on the block");
 constexpr std::uint32_t kModulus = 65537;
 
 // Multiplication modulo 2^16 + 1, where the word 0 stands for 2^16. Since 2^16 = -1 modulo 2^16 + 1,
