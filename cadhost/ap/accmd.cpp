@@ -134,9 +134,9 @@ CommandContext currentCommandContext()
     return gContext;
 }
 
-void setDocumentCommandHook(DocumentCommandHook hook)
+DocumentCommandHook setDocumentCommandHook(DocumentCommandHook hook)
 {
-    gDocumentHook = std::move(hook);
+    return std::exchange(gDocumentHook, std::move(hook));
 }
 
 Acad::ErrorStatus runCommand(const ACHAR* name)

@@ -92,9 +92,10 @@ enum class CommandContext { kNone, kApplication, kDocument };
 CADHOST_EXPORT CommandContext currentCommandContext();
 
 // Runs a document command's body; the document manager installs one that locks the current document
-// around the body. Without a hook the body simply runs.
+// around the body. Without a hook the body simply runs. Returns the hook it replaces, so that whoever
+// installs one for a while can put the previous one back.
 using DocumentCommandHook = std::function<void(const AcEdCommand& command, const std::function<void()>& body)>;
-CADHOST_EXPORT void setDocumentCommandHook(DocumentCommandHook hook);
+CADHOST_EXPORT DocumentCommandHook setDocumentCommandHook(DocumentCommandHook hook);
 
 // Runs the command of that name as the host's command line does: a global name after a leading "_",
 // otherwise a local name and then a global name. eKeyNotFound for an unknown command.

@@ -32,13 +32,20 @@ void removeOwnGroup()
 
 class CommandStackTest : public testing::Test {
 protected:
-    void SetUp() override { gCalls.clear(); }
+    // Commands here run without the document manager's locking, whichever test installed it before.
+    void SetUp() override
+    {
+        gCalls.clear();
+        m_previousHook = cadhost::setDocumentCommandHook(nullptr);
+    }
     void TearDown() override
     {
         acedRegCmds->removeGroup(L"TESTS");
         acedRegCmds->removeGroup(L"OTHER");
-        cadhost::setDocumentCommandHook(nullptr);
+        cadhost::setDocumentCommandHook(std::move(m_previousHook));
     }
+
+    cadhost::DocumentCommandHook m_previousHook;
 };
 
 TEST_F(CommandStackTest, IsRegisteredInTheSystemRegistry)
