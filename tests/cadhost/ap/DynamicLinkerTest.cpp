@@ -5,6 +5,7 @@
 #include <dlfcn.h>
 #include <gtest/gtest.h>
 
+#include <deque>
 #include <filesystem>
 #include <string>
 
@@ -133,7 +134,10 @@ TEST_F(DynamicLinkerTest, UnloadingAModuleThatIsNotLoadedFails)
 
 TEST_F(DynamicLinkerTest, ApplicationsStartLockedAndUnawareOfDocuments)
 {
-    int application = 0;
+    // The linker remembers every application it has heard of for the life of the process, so a
+    // repeated run needs an application (an address) no earlier run has used.
+    static std::deque<int> applications;
+    int& application = applications.emplace_back();
     EXPECT_TRUE(linker->isApplicationLocked(&application));
     EXPECT_FALSE(linker->isAppMDIAware(&application));
     EXPECT_TRUE(linker->unlockApplication(&application));
