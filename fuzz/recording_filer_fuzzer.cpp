@@ -22,12 +22,16 @@ namespace {
 
 using Read = Acad::ErrorStatus (*)(GDwgFiler&);
 
+// One read into a value of its own kind, which is then dropped.
+template <class Value, Acad::ErrorStatus (GDwgFiler::*Method)(Value*)> Acad::ErrorStatus readInto(GDwgFiler& filer)
+{
+    Value value{};
+    return (filer.*Method)(&value);
+}
+
 // One read of each kind the filer offers, the ones that allocate for the caller released again.
 constexpr std::array<Read, 27> kReads{
-    [](GDwgFiler& f) {
-        Adesk::Int8 v = 0;
-        return f.readInt8(&v);
-    },
+    readInto<Adesk::Int8, &GDwgFiler::readInt8>,
     [](GDwgFiler& f) {
         ACHAR* text = nullptr;
         const Acad::ErrorStatus es = f.readString(&text);
@@ -45,94 +49,31 @@ constexpr std::array<Read, 27> kReads{
             acutDelBuffer(chunk.buf);
         return es;
     },
-    [](GDwgFiler& f) {
-        AcDbHandle v;
-        return f.readAcDbHandle(&v);
-    },
-    [](GDwgFiler& f) {
-        Adesk::Int64 v = 0;
-        return f.readInt64(&v);
-    },
-    [](GDwgFiler& f) {
-        Adesk::Int32 v = 0;
-        return f.readInt32(&v);
-    },
-    [](GDwgFiler& f) {
-        Adesk::Int16 v = 0;
-        return f.readInt16(&v);
-    },
-    [](GDwgFiler& f) {
-        Adesk::UInt64 v = 0;
-        return f.readUInt64(&v);
-    },
-    [](GDwgFiler& f) {
-        Adesk::UInt32 v = 0;
-        return f.readUInt32(&v);
-    },
-    [](GDwgFiler& f) {
-        Adesk::UInt16 v = 0;
-        return f.readUInt16(&v);
-    },
-    [](GDwgFiler& f) {
-        Adesk::UInt8 v = 0;
-        return f.readUInt8(&v);
-    },
-    [](GDwgFiler& f) {
-        Adesk::Boolean v = Adesk::kFalse;
-        return f.readBoolean(&v);
-    },
-    [](GDwgFiler& f) {
-        bool v = false;
-        return f.readBool(&v);
-    },
-    [](GDwgFiler& f) {
-        double v = 0;
-        return f.readDouble(&v);
-    },
-    [](GDwgFiler& f) {
-        AcGePoint2d v;
-        return f.readPoint2d(&v);
-    },
-    [](GDwgFiler& f) {
-        AcGePoint3d v;
-        return f.readPoint3d(&v);
-    },
-    [](GDwgFiler& f) {
-        AcGeVector2d v;
-        return f.readVector2d(&v);
-    },
-    [](GDwgFiler& f) {
-        AcGeVector3d v;
-        return f.readVector3d(&v);
-    },
-    [](GDwgFiler& f) {
-        AcGeScale3d v;
-        return f.readScale3d(&v);
-    },
+    readInto<AcDbHandle, &GDwgFiler::readAcDbHandle>,
+    readInto<Adesk::Int64, &GDwgFiler::readInt64>,
+    readInto<Adesk::Int32, &GDwgFiler::readInt32>,
+    readInto<Adesk::Int16, &GDwgFiler::readInt16>,
+    readInto<Adesk::UInt64, &GDwgFiler::readUInt64>,
+    readInto<Adesk::UInt32, &GDwgFiler::readUInt32>,
+    readInto<Adesk::UInt16, &GDwgFiler::readUInt16>,
+    readInto<Adesk::UInt8, &GDwgFiler::readUInt8>,
+    readInto<Adesk::Boolean, &GDwgFiler::readBoolean>,
+    readInto<bool, &GDwgFiler::readBool>,
+    readInto<double, &GDwgFiler::readDouble>,
+    readInto<AcGePoint2d, &GDwgFiler::readPoint2d>,
+    readInto<AcGePoint3d, &GDwgFiler::readPoint3d>,
+    readInto<AcGeVector2d, &GDwgFiler::readVector2d>,
+    readInto<AcGeVector3d, &GDwgFiler::readVector3d>,
+    readInto<AcGeScale3d, &GDwgFiler::readScale3d>,
     [](GDwgFiler& f) {
         std::array<std::uint8_t, 16> bytes{};
         return f.readBytes(bytes.data(), bytes.size());
     },
-    [](GDwgFiler& f) {
-        void* v = nullptr;
-        return f.readAddress(&v);
-    },
-    [](GDwgFiler& f) {
-        AcDbHardOwnershipId v;
-        return f.readHardOwnershipId(&v);
-    },
-    [](GDwgFiler& f) {
-        AcDbSoftOwnershipId v;
-        return f.readSoftOwnershipId(&v);
-    },
-    [](GDwgFiler& f) {
-        AcDbHardPointerId v;
-        return f.readHardPointerId(&v);
-    },
-    [](GDwgFiler& f) {
-        AcDbSoftPointerId v;
-        return f.readSoftPointerId(&v);
-    },
+    readInto<void*, &GDwgFiler::readAddress>,
+    readInto<AcDbHardOwnershipId, &GDwgFiler::readHardOwnershipId>,
+    readInto<AcDbSoftOwnershipId, &GDwgFiler::readSoftOwnershipId>,
+    readInto<AcDbHardPointerId, &GDwgFiler::readHardPointerId>,
+    readInto<AcDbSoftPointerId, &GDwgFiler::readSoftPointerId>,
     [](GDwgFiler& f) {
         std::array<std::uint8_t, 1> bytes{};
         return f.readBytes(bytes.data(), 0);
