@@ -71,9 +71,8 @@ KindCounts skippedCounts(const std::string& output)
 std::vector<std::filesystem::path> drawingFiles()
 {
     std::vector<std::filesystem::path> files;
-    for (const std::filesystem::path& folder : {kSamples, std::filesystem::path(TESSARIL_SHARED_DIR) / "dxf"}) {
-        std::error_code absent;
-        for (const auto& entry : std::filesystem::directory_iterator(folder, absent))
+    for (const std::filesystem::path& folder : {kSamples, std::filesystem::path(TESSARIL_TEST_DATA_DIR) / "dxf"}) {
+        for (const auto& entry : std::filesystem::directory_iterator(folder))
             if (entry.path().extension() == ".dxf")
                 files.push_back(entry.path());
     }

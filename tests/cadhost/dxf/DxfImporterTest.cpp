@@ -253,9 +253,8 @@ TEST_P(DxfImporterFileTest, Imports)
 std::vector<std::filesystem::path> drawingFiles()
 {
     std::vector<std::filesystem::path> files;
-    for (const char* folder : {TESSARIL_SOURCE_DIR "/samples", TESSARIL_SHARED_DIR "/dxf"}) {
-        std::error_code absent;
-        for (const auto& entry : std::filesystem::directory_iterator(folder, absent))
+    for (const char* folder : {TESSARIL_SOURCE_DIR "/samples", TESSARIL_TEST_DATA_DIR "/dxf"}) {
+        for (const auto& entry : std::filesystem::directory_iterator(folder))
             if (entry.path().extension() == ".dxf")
                 files.push_back(entry.path());
     }

@@ -43,7 +43,7 @@ TEST(ErrorStatusMessageBufferTest, EachCallOverwritesTheSameBuffer)
 // The codes of the host's status table, with whether the message table describes each.
 std::map<int, bool> hostCodes()
 {
-    std::ifstream file(TESSARIL_SHARED_DIR "/host/status-codes.tsv");
+    std::ifstream file(TESSARIL_TEST_DATA_DIR "/host/status-codes.tsv");
     std::map<int, bool> codes;
     std::string line;
     std::getline(file, line);
