@@ -3,7 +3,19 @@
 #include "dbfieldio.h"
 #include "listformat.h"
 
+#include <cmath>
+
 namespace cadhost {
+namespace {
+
+// A direction whose length overflows or is not a number has no unit vector: normalising it would give
+// a zero or undefined direction that no drawing can hold.
+bool normalisable(const AcGeVector3d& direction)
+{
+    return !direction.isZeroLength() && direction.normal().isUnitLength();
+}
+
+} // namespace
 
 AcGePoint3d UnboundedLine::basePoint() const
 {
@@ -25,7 +37,7 @@ AcGeVector3d UnboundedLine::unitDir() const
 
 void UnboundedLine::setUnitDir(const AcGeVector3d& direction)
 {
-    if (direction.isZeroLength())
+    if (!normalisable(direction))
         return;
     assertWriteEnabled();
     m_unitDir = direction.normal();
@@ -72,7 +84,7 @@ Acad::ErrorStatus UnboundedLine::subGetGeomExtents(AcDbExtents&) const
 Acad::ErrorStatus UnboundedLine::subTransformBy(const AcGeMatrix3d& transform)
 {
     const AcGeVector3d direction = transform * m_unitDir;
-    if (direction.isZeroLength())
+    if (!normalisable(direction))
         return Acad::eCannotScaleNonUniformly;
     assertWriteEnabled();
     m_basePoint.transformBy(transform);
@@ -98,7 +110,7 @@ Acad::ErrorStatus UnboundedLine::subMoveGripPointsAt(const AcDbIntArray& indices
     }
     if (indices.contains(1)) {
         const AcGeVector3d direction = m_unitDir + offset;
-        if (!direction.isZeroLength())
+        if (normalisable(direction))
             m_unitDir = direction.normal();
     }
     return Acad::eOk;
@@ -126,7 +138,9 @@ Acad::ErrorStatus UnboundedLine::dwgInFields(AcDbDwgFiler* filer)
 {
     assertWriteEnabled();
     const Acad::ErrorStatus status = FieldAccess::in(*this, filer, AcDbCurve::dwgInFields(filer));
-    if (status == Acad::eOk && m_unitDir.isZeroLength())
+    const bool finiteBase =
+        std::isfinite(m_basePoint.x) && std::isfinite(m_basePoint.y) && std::isfinite(m_basePoint.z);
+    if (status == Acad::eOk && (!normalisable(m_unitDir) || !finiteBase))
         return Acad::eDwgObjectImproperlyRead;
     if (status == Acad::eOk)
         m_unitDir = m_unitDir.normal();

@@ -9,6 +9,7 @@
 #include "dbxline.h"
 
 #include <functional>
+#include <limits>
 #include <numbers>
 #include <string>
 
@@ -518,6 +519,28 @@ TEST(CurveFilingTest, AZeroDirectionOfARayIsDamage)
     damaged->rewind();
     AcDbRay copy;
     EXPECT_EQ(copy.dwgInFields(damaged.get()), Acad::eDwgObjectImproperlyRead);
+}
+
+// Directions with no unit vector: normalising them would store a zero or undefined direction, which the
+// next open refuses.
+TEST(CurveFilingTest, ADirectionOfAnUnboundedLineThatCannotBeNormalisedIsDamage)
+{
+    const double huge = 1e308;
+    const double notANumber = std::numeric_limits<double>::quiet_NaN();
+    for (const AcGeVector3d& direction : {AcGeVector3d(huge, huge, 0), AcGeVector3d(notANumber, 0, 0)}) {
+        AcDbXline xline;
+        MemoryDwgFiler filer;
+        ASSERT_EQ(xline.dwgOutFields(&filer), Acad::eOk);
+        std::unique_ptr<MemoryDwgFiler> damaged = prefixOf(filer, filer.entries().size() - 1);
+        damaged->writeVector3d(direction);
+        damaged->rewind();
+        AcDbXline copy;
+        EXPECT_EQ(copy.dwgInFields(damaged.get()), Acad::eDwgObjectImproperlyRead) << direction.x;
+
+        AcDbRay ray;
+        ray.setUnitDir(direction);
+        EXPECT_EQ(ray.unitDir(), AcGeVector3d::kXAxis) << direction.x;
+    }
 }
 
 } // namespace
