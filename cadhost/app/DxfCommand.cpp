@@ -36,6 +36,16 @@ bool dxfinCommand(Session& session, const std::vector<std::wstring>& arguments)
         session.error(L"cannot write " + arguments[1] + L": " + acadErrorStatusText(status));
         return false;
     }
+    // A drawing that does not open again is no drawing: it is removed rather than left for a user to find.
+    AcDbDatabase written(false, true);
+    const Acad::ErrorStatus readStatus = written.readDwgFile(arguments[1].c_str());
+    if (readStatus != Acad::eOk) {
+        std::error_code ignored;
+        std::filesystem::remove(nativePath(arguments[1]), ignored);
+        session.error(L"cannot import " + arguments[0] + L": the drawing written does not open again: " +
+                      acadErrorStatusText(readStatus));
+        return false;
+    }
     return true;
 }
 

@@ -66,6 +66,49 @@ bool edgeMatchesType(const AcGeCurve2d* edge, int type)
     }
 }
 
+// The definition a spline edge needs to be read back: the reader refuses any other.
+bool storableSpline(int degree, const std::vector<double>& knots, std::size_t controlCount,
+                    const std::vector<double>& weights)
+{
+    return degree >= 1 && degree <= kMaxSplineDegree && controlCount >= static_cast<std::size_t>(degree) + 1 &&
+           knots.size() == controlCount + static_cast<std::size_t>(degree) + 1 &&
+           std::is_sorted(knots.begin(), knots.end()) && (weights.empty() || weights.size() == controlCount) &&
+           std::all_of(weights.begin(), weights.end(), [](double w) { return w > 0.0; });
+}
+
+// Whether the edge can be written and read back: what the reader refuses, a hatch does not take.
+bool storableEdge(const AcGeCurve2d& edge)
+{
+    switch (edge.type()) {
+    case AcGe::kCircArc2d: {
+        const auto& arc = static_cast<const AcGeCircArc2d&>(edge);
+        return arc.radius() > 0.0 && !arc.refVec().isZeroLength();
+    }
+    case AcGe::kEllipArc2d: {
+        const auto& arc = static_cast<const AcGeEllipArc2d&>(edge);
+        return arc.majorRadius() > 0.0 && arc.minorRadius() > 0.0 && !arc.majorAxis().isZeroLength() &&
+               !arc.minorAxis().isZeroLength();
+    }
+    case AcGe::kNurbCurve2d: {
+        const auto& spline = static_cast<const AcGeNurbCurve2d&>(edge);
+        int degree = 0;
+        Adesk::Boolean rational = Adesk::kFalse;
+        Adesk::Boolean periodic = Adesk::kFalse;
+        AcGeKnotVector knots;
+        AcGePoint2dArray controlPoints;
+        AcGeDoubleArray weights;
+        spline.getDefinitionData(degree, rational, periodic, knots, controlPoints, weights);
+        std::vector<double> knotValues;
+        for (int k = 0; k < knots.length(); ++k)
+            knotValues.push_back(knots[k]);
+        return storableSpline(degree, knotValues, static_cast<std::size_t>(controlPoints.length()),
+                              rational ? std::vector<double>(weights.begin(), weights.end()) : std::vector<double>());
+    }
+    default:
+        return true;
+    }
+}
+
 // The first colour lightened or darkened by the shade tint: 0 is black, 0.5 the colour, 1 white.
 AcCmColor tinted(const AcCmColor& color, float shadeTint)
 {
@@ -420,7 +463,7 @@ Acad::ErrorStatus AcDbHatch::appendLoop(Adesk::Int32 loopType, const AcGeVoidPoi
         return Acad::eInvalidInput;
     for (int i = 0; i < edgePtrs.length(); ++i) {
         const auto* edge = static_cast<const AcGeCurve2d*>(edgePtrs[i]);
-        if (edge == nullptr || !edgeMatchesType(edge, edgeTypes[i]))
+        if (edge == nullptr || !edgeMatchesType(edge, edgeTypes[i]) || !storableEdge(*edge))
             return Acad::eInvalidInput;
     }
     assertWriteEnabled();
@@ -844,13 +887,7 @@ void AcDbHatch::fileLoop(cadhost::DwgFieldReader& io, Loop& loop)
             io.array(knots);
             io.array(controlPoints);
             io.array(weights);
-            const bool valid = degree >= 1 && degree <= kMaxSplineDegree &&
-                               controlPoints.size() >= static_cast<std::size_t>(degree) + 1 &&
-                               knots.size() == controlPoints.size() + static_cast<std::size_t>(degree) + 1 &&
-                               std::is_sorted(knots.begin(), knots.end()) &&
-                               (weights.empty() || weights.size() == controlPoints.size()) &&
-                               std::all_of(weights.begin(), weights.end(), [](double w) { return w > 0.0; });
-            if (io.ok() && !valid)
+            if (io.ok() && !storableSpline(degree, knots, controlPoints.size(), weights))
                 io.fail(Acad::eDwgObjectImproperlyRead);
             if (io.ok()) {
                 AcGeDoubleArray knotArray;

@@ -21,6 +21,7 @@
 #include "gelnsg2d.h"
 #include "genurb2d.h"
 #include "imgent.h"
+#include "nurbscurve.h"
 
 #include <array>
 #include <numbers>
@@ -274,6 +275,26 @@ std::unique_ptr<AcDbEntity> multilineText(DxfContext& context, const DxfRecord& 
     return entity;
 }
 
+// The spline edge a hatch gives by its fit points alone: the curve through them, which keeps them as its
+// fit data. Too few distinct points give a curve without control points, which the hatch refuses.
+std::unique_ptr<AcGeNurbCurve2d> splineThrough(const std::vector<AcGePoint3d>& fits, int degree,
+                                               const AcGeVector3d& startTangent, const AcGeVector3d& endTangent)
+{
+    const cadhost::NurbsCurve curve = cadhost::interpolateNurbs(fits, degree, startTangent, endTangent);
+    AcGeDoubleArray knots;
+    for (const double knot : curve.knots)
+        knots.append(knot);
+    AcGePoint2dArray controls;
+    for (const AcGePoint3d& control : curve.controlPoints)
+        controls.append(flat(control));
+    auto edge = std::make_unique<AcGeNurbCurve2d>(curve.degree, AcGeKnotVector(knots), controls);
+    AcGePoint2dArray fitPoints;
+    for (const AcGePoint3d& fit : fits)
+        fitPoints.append(flat(fit));
+    edge->setFitData(fitPoints, AcGeVector2d(startTangent.x, startTangent.y), AcGeVector2d(endTangent.x, endTangent.y));
+    return edge;
+}
+
 // One boundary of a hatch, read from the cursor standing after its group 92.
 void appendHatchLoop(DxfCursor& cursor, int loopType, AcDbHatch& hatch)
 {
@@ -305,22 +326,25 @@ void appendHatchLoop(DxfCursor& cursor, int loopType, AcDbHatch& hatch)
             const double radius = cursor.real(40);
             const double start = cursor.real(50) * kDegree;
             const double end = cursor.real(51) * kDegree;
-            const bool counterClockwise = cursor.integer(73, 1) != 0;
-            edges.push_back(counterClockwise ? std::make_unique<AcGeCircArc2d>(flat(center), radius, start, end)
-                                             : std::make_unique<AcGeCircArc2d>(flat(center), radius, -start, -end,
-                                                                               AcGeVector2d::kXAxis, Adesk::kTrue));
+            // A clockwise edge gives its angles measured clockwise, as the clockwise arc's parameters are.
+            const bool clockwise = cursor.integer(73, 1) == 0;
+            edges.push_back(std::make_unique<AcGeCircArc2d>(flat(center), radius, start, end, AcGeVector2d::kXAxis,
+                                                            clockwise ? Adesk::kTrue : Adesk::kFalse));
         } else if (type == AcDbHatch::kEllArc) {
             const AcGePoint3d center = cursor.point(10);
             const AcGePoint3d major = cursor.point(11);
             const double ratio = cursor.real(40, 1.0);
             const double start = cursor.real(50) * kDegree;
             const double end = cursor.real(51) * kDegree;
-            cursor.integer(73);
+            const bool clockwise = cursor.integer(73, 1) == 0;
             const AcGeVector2d axis(major.x, major.y);
             const double length = axis.length();
             const AcGeVector2d direction = length > 0.0 ? axis / length : AcGeVector2d::kXAxis;
-            edges.push_back(std::make_unique<AcGeEllipArc2d>(
-                flat(center), direction, AcGeVector2d(-direction.y, direction.x), length, length * ratio, start, end));
+            // As for arcs, a clockwise edge measures its angles clockwise: its minor axis points the other way.
+            const AcGeVector2d minor =
+                clockwise ? AcGeVector2d(direction.y, -direction.x) : AcGeVector2d(-direction.y, direction.x);
+            edges.push_back(
+                std::make_unique<AcGeEllipArc2d>(flat(center), direction, minor, length, length * ratio, start, end));
         } else if (type == AcDbHatch::kSpline) {
             const int degree = cursor.integer(94, 3);
             const bool rational = cursor.integer(73) != 0;
@@ -337,15 +361,18 @@ void appendHatchLoop(DxfCursor& cursor, int loopType, AcDbHatch& hatch)
                 if (rational)
                     weights.append(cursor.real(42, 1.0));
             }
-            // Fit points and tangents of the edge only repeat what its control points define.
             const int fitCount = cursor.integer(97);
+            std::vector<AcGePoint3d> fits;
             for (int fit = 0; fit < fitCount && !cursor.done() && cursor.code() == 11; ++fit)
-                cursor.point(11);
-            cursor.point(12);
-            cursor.point(13);
+                fits.push_back(cursor.point(11));
+            const AcGePoint3d startTangent = cursor.point(12);
+            const AcGePoint3d endTangent = cursor.point(13);
+            // Where the control points are given, the fit points only repeat what they define.
             edges.push_back(
-                rational ? std::make_unique<AcGeNurbCurve2d>(degree, AcGeKnotVector(knots), controls, weights, periodic)
-                         : std::make_unique<AcGeNurbCurve2d>(degree, AcGeKnotVector(knots), controls, periodic));
+                controls.isEmpty() ? splineThrough(fits, degree, startTangent.asVector(), endTangent.asVector())
+                : rational
+                    ? std::make_unique<AcGeNurbCurve2d>(degree, AcGeKnotVector(knots), controls, weights, periodic)
+                    : std::make_unique<AcGeNurbCurve2d>(degree, AcGeKnotVector(knots), controls, periodic));
         } else {
             break;
         }

@@ -20,6 +20,8 @@
 #include <cwctype>
 #include <numbers>
 #include <span>
+#include <string_view>
+#include <type_traits>
 
 namespace cadhost::dxf {
 
@@ -49,10 +51,34 @@ std::string utf8(const std::wstring& text)
     return toUtf8(text);
 }
 
+// The name a record of the file gets in the drawing. Files hold names a record cannot be given: those of
+// an external reference's records ("XREF|LAYER") and the CAD program's own ("*ADSK_SYSTEM_LIGHTS"). They
+// are kept readable as binding would: the bar becomes "$0$", a leading star of a name that may not have
+// one is dropped, and any other character a name cannot hold becomes "_".
+std::wstring storableName(const std::wstring& name, bool isBlock)
+{
+    constexpr std::wstring_view kForbidden = L"<>/\\\":;?*|,=`";
+    constexpr std::size_t kLongestName = 255;
+    std::wstring result;
+    for (std::size_t index = 0; index < name.size(); ++index) {
+        const wchar_t c = name[index];
+        if (index == 0 && c == L'*')
+            result += isBlock ? L"*" : L"";
+        else if (c == L'|')
+            result += L"$0$";
+        else if (c < L' ' || kForbidden.find(c) != std::wstring_view::npos)
+            result += L'_';
+        else
+            result += c;
+    }
+    return result.empty() ? L"_" : result.substr(0, kLongestName);
+}
+
 // Adds a record to a symbol table, or opens the record of that name the default drawing already has.
 template <class Table, class Record>
-AcDbObjectId addOrOpen(AcDbDatabase& database, const std::wstring& name, Record*& record)
+AcDbObjectId addOrOpen(AcDbDatabase& database, const std::wstring& fileName, Record*& record)
 {
+    const std::wstring name = storableName(fileName, std::is_same_v<Table, AcDbBlockTable>);
     Table* table = nullptr;
     check(database.getSymbolTable(table, AcDb::kForWrite), "a symbol table");
     AcDbObjectId id;

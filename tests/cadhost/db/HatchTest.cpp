@@ -2,10 +2,12 @@
 #include "dbhatch.h"
 #include "gearc2d.h"
 #include "gelnsg2d.h"
+#include "genurb2d.h"
 
 #include <gtest/gtest.h>
 
 #include <numbers>
+#include <utility>
 
 namespace {
 
@@ -82,6 +84,24 @@ TEST(HatchTest, AnEdgeOfAnotherTypeThanItsPointerIsRefused)
     types.append(AcDbHatch::kCirArc);
     EXPECT_EQ(hatch.appendLoop(AcDbHatch::kExternal, edges, types), Acad::eInvalidInput);
     EXPECT_EQ(hatch.numLoops(), 0);
+}
+
+// Whatever a hatch takes it writes, and its reader must take back: an edge the reader refuses (a spline
+// without control points, an arc without radius) is refused when the loop is appended.
+TEST(HatchTest, AnEdgeThatCouldNotBeReadBackIsRefused)
+{
+    AcGeNurbCurve2d noControlPoints(3, AcGeKnotVector(), AcGePoint2dArray());
+    AcGeCircArc2d noRadius(AcGePoint2d(0.0, 0.0), 0.0, 0.0, 1.0);
+    for (const auto& [edge, type] : {std::pair<AcGeCurve2d*, int>{&noControlPoints, AcDbHatch::kSpline},
+                                     std::pair<AcGeCurve2d*, int>{&noRadius, AcDbHatch::kCirArc}}) {
+        AcDbHatch hatch;
+        AcGeVoidPointerArray edges;
+        AcGeIntArray types;
+        edges.append(edge);
+        types.append(type);
+        EXPECT_EQ(hatch.appendLoop(AcDbHatch::kExternal, edges, types), Acad::eInvalidInput) << type;
+        EXPECT_EQ(hatch.numLoops(), 0);
+    }
 }
 
 TEST(HatchTest, GradientInOneColourModeAnswersTheColourAndItsShade)

@@ -10,6 +10,8 @@
 #include "dbpl.h"
 #include "dbsymtb.h"
 #include "dbtext.h"
+#include "gearc2d.h"
+#include "genurb2d.h"
 
 #include <gtest/gtest.h>
 
@@ -19,6 +21,7 @@
 #include <fstream>
 #include <map>
 #include <memory>
+#include <numbers>
 #include <string>
 #include <vector>
 
@@ -161,6 +164,107 @@ TEST_F(DxfImporterTest, KeepsLayerStatesAndTheReferencesAttributes)
     attribute.close();
     reference.close();
     EXPECT_EQ(entitiesOf(blockId).size(), 2u);
+}
+
+// A drawing whose model space holds one hatch with a single edge loop of the given edges.
+std::string hatchDrawing(std::initializer_list<const char*> edges, int edgeCount)
+{
+    const std::string head = dxf({"0 SECTION", "2 ENTITIES", "0 HATCH", "8 0", "2 SOLID", "70 1", "91 1", "92 1"}) +
+                             "93\n" + std::to_string(edgeCount) + "\n";
+    return head + dxf(edges) + dxf({"0 ENDSEC", "0 EOF"});
+}
+
+std::unique_ptr<AcGeCurve2d> firstEdgeOfTheHatch(AcDbObjectId id)
+{
+    AcDbObjectPointer<AcDbHatch> hatch(id, AcDb::kForRead);
+    EXPECT_EQ(hatch.openStatus(), Acad::eOk);
+    if (hatch.openStatus() != Acad::eOk || hatch->numLoops() != 1)
+        return nullptr;
+    Adesk::Int32 loopType = 0;
+    AcGeVoidPointerArray edges;
+    AcGeIntArray types;
+    hatch->getLoopAt(0, loopType, edges, types);
+    return std::unique_ptr<AcGeCurve2d>(static_cast<AcGeCurve2d*>(static_cast<AcGeCurve2d*>(edges[0])->copy()));
+}
+
+// A spline edge given by its fit points only becomes the curve through them, and the drawing opens again.
+TEST_F(DxfImporterTest, AHatchSplineEdgeGivenByFitPointsOnlySavesAndOpensAgain)
+{
+    importDxf(write(hatchDrawing({"72 4", "94 3", "73 0", "74 0", "95 0", "96 0", "97 4", "11 0", "21 0", "11 1",
+                                  "21 1", "11 2", "21 0", "11 3", "21 1", "72 1", "10 3", "20 1", "11 0", "21 0"},
+                                 2)),
+              m_database);
+
+    const std::vector<AcDbObjectId> ids = entitiesOf(m_database.modelSpaceId());
+    ASSERT_EQ(ids.size(), 1u);
+    const std::unique_ptr<AcGeCurve2d> spline = firstEdgeOfTheHatch(ids[0]);
+    ASSERT_NE(spline, nullptr);
+    ASSERT_EQ(spline->type(), AcGe::kNurbCurve2d);
+    const auto& nurbs = static_cast<const AcGeNurbCurve2d&>(*spline);
+    EXPECT_GE(nurbs.numControlPoints(), 4);
+    EXPECT_TRUE(nurbs.startPoint().isEqualTo(AcGePoint2d(0, 0)));
+    EXPECT_TRUE(nurbs.endPoint().isEqualTo(AcGePoint2d(3, 1)));
+
+    const std::wstring saved = (m_folder / "saved.dwg").wstring();
+    ASSERT_EQ(m_database.saveAs(saved.c_str()), Acad::eOk);
+    AcDbDatabase reopened(false, true);
+    EXPECT_EQ(reopened.readDwgFile(saved.c_str()), Acad::eOk);
+}
+
+// A clockwise arc edge gives its angles measured clockwise: 90 to 180 clockwise is the quarter from the
+// bottom of the circle to its left.
+TEST_F(DxfImporterTest, AClockwiseHatchArcEdgeIsNotMirrored)
+{
+    importDxf(
+        write(hatchDrawing(
+            {"72 2", "10 0", "20 0", "40 1", "50 90", "51 180", "73 0", "72 1", "10 -1", "20 0", "11 0", "21 -1"}, 2)),
+        m_database);
+
+    const std::vector<AcDbObjectId> ids = entitiesOf(m_database.modelSpaceId());
+    ASSERT_EQ(ids.size(), 1u);
+    const std::unique_ptr<AcGeCurve2d> arc = firstEdgeOfTheHatch(ids[0]);
+    ASSERT_NE(arc, nullptr);
+    AcGePoint2dArray points;
+    arc->getSamplePoints(3, points);
+    ASSERT_EQ(points.length(), 3);
+    EXPECT_TRUE(points[0].isEqualTo(AcGePoint2d(0, -1))) << points[0].x << " " << points[0].y;
+    EXPECT_TRUE(points[1].isEqualTo(AcGePoint2d(-std::numbers::sqrt2 / 2, -std::numbers::sqrt2 / 2)));
+    EXPECT_TRUE(points[2].isEqualTo(AcGePoint2d(-1, 0)));
+}
+
+// Names a record cannot be given but files hold (an external reference's, the CAD program's own) are mapped
+// to names it can, rather than refusing the drawing.
+TEST_F(DxfImporterTest, LayerNamesOfExternalReferencesAndOfTheProgramDoNotRefuseTheDrawing)
+{
+    const std::string text = dxf({"0 SECTION", "2 TABLES",
+                                  "0 TABLE",   "2 LAYER",
+                                  "0 LAYER",   "2 SEI_A1|SEI-Border",
+                                  "70 0",      "62 7",
+                                  "0 LAYER",   "2 *ADSK_SYSTEM_LIGHTS",
+                                  "70 0",      "62 7",
+                                  "0 ENDTAB",  "0 ENDSEC",
+                                  "0 SECTION", "2 ENTITIES",
+                                  "0 LINE",    "8 SEI_A1|SEI-Border",
+                                  "10 0",      "20 0",
+                                  "11 1",      "21 1",
+                                  "0 LINE",    "8 *ADSK_SYSTEM_LIGHTS",
+                                  "10 0",      "20 0",
+                                  "11 2",      "21 2",
+                                  "0 ENDSEC",  "0 EOF"});
+
+    importDxf(write(text), m_database);
+
+    const std::vector<AcDbObjectId> ids = entitiesOf(m_database.modelSpaceId());
+    ASSERT_EQ(ids.size(), 2u);
+    std::vector<std::wstring> layers;
+    for (const AcDbObjectId& id : ids) {
+        AcDbEntityPointer entity(id, AcDb::kForRead);
+        ASSERT_EQ(entity.openStatus(), Acad::eOk);
+        ACHAR* layer = entity->layer();
+        layers.emplace_back(layer);
+        acutDelString(layer);
+    }
+    EXPECT_EQ(layers, (std::vector<std::wstring>{L"SEI_A1$0$SEI-Border", L"ADSK_SYSTEM_LIGHTS"}));
 }
 
 struct BadInput {
