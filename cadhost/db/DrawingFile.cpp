@@ -606,6 +606,7 @@ private:
                                   : peekObject<AcDbSymbolTableRecord>(id) == nullptr ||
                                         peekObject<AcDbBlockTableRecord>(id) != nullptr;
                 });
+                table->impTable()->forgetNames();
             } else if (auto* block = AcDbBlockTableRecord::cast(object)) {
                 std::erase_if(block->impBlock()->entities,
                               [](const AcDbObjectId& id) { return peekObject<AcDbEntity>(id) == nullptr; });

@@ -109,6 +109,7 @@ Acad::ErrorStatus AcDbPolyline::setWidthsAt(unsigned int index, double startWidt
     assertWriteEnabled();
     m_vertices[index].startWidth = startWidth;
     m_vertices[index].endWidth = endWidth;
+    forgetConstantWidth();
     return Acad::eOk;
 }
 
@@ -125,7 +126,8 @@ Acad::ErrorStatus AcDbPolyline::addVertexAt(unsigned int index, const AcGePoint2
         return Acad::eInvalidIndex;
     assertWriteEnabled();
     double constantWidth = 0.0;
-    if (getConstantWidth(constantWidth) != Acad::eOk)
+    const bool constant = getConstantWidth(constantWidth) == Acad::eOk;
+    if (!constant)
         constantWidth = 0.0;
     Vertex vertex;
     vertex.point = point;
@@ -134,6 +136,11 @@ Acad::ErrorStatus AcDbPolyline::addVertexAt(unsigned int index, const AcGePoint2
     vertex.endWidth = endWidth < 0.0 ? constantWidth : endWidth;
     vertex.identifier = vertexIdentifier;
     m_vertices.insert(m_vertices.begin() + index, vertex);
+    // The widths stay constant only when the new vertex has the width all the others share.
+    m_constantWidthKnown = true;
+    m_hasConstantWidth = (constant || m_vertices.size() == 1) && vertex.startWidth == vertex.endWidth &&
+                         (m_vertices.size() == 1 || vertex.startWidth == constantWidth);
+    m_constantWidth = vertex.startWidth;
     return Acad::eOk;
 }
 
@@ -143,6 +150,7 @@ Acad::ErrorStatus AcDbPolyline::removeVertexAt(unsigned int index)
         return Acad::eInvalidIndex;
     assertWriteEnabled();
     m_vertices.erase(m_vertices.begin() + index);
+    forgetConstantWidth();
     return Acad::eOk;
 }
 
@@ -153,6 +161,7 @@ void AcDbPolyline::reset(Adesk::Boolean reuse, unsigned int numVerts)
         m_vertices.clear();
     else if (numVerts < m_vertices.size())
         m_vertices.resize(numVerts);
+    forgetConstantWidth();
 }
 
 Acad::ErrorStatus AcDbPolyline::getConstantWidth(double& width) const
@@ -160,11 +169,17 @@ Acad::ErrorStatus AcDbPolyline::getConstantWidth(double& width) const
     assertReadEnabled();
     if (m_vertices.empty())
         return Acad::eNotApplicable;
-    const double first = m_vertices.front().startWidth;
-    for (const Vertex& vertex : m_vertices)
-        if (vertex.startWidth != first || vertex.endWidth != first)
-            return Acad::eNotApplicable;
-    width = first;
+    if (!m_constantWidthKnown) {
+        const double first = m_vertices.front().startWidth;
+        m_hasConstantWidth = std::all_of(m_vertices.begin(), m_vertices.end(), [first](const Vertex& vertex) {
+            return vertex.startWidth == first && vertex.endWidth == first;
+        });
+        m_constantWidth = first;
+        m_constantWidthKnown = true;
+    }
+    if (!m_hasConstantWidth)
+        return Acad::eNotApplicable;
+    width = m_constantWidth;
     return Acad::eOk;
 }
 
@@ -177,6 +192,7 @@ Acad::ErrorStatus AcDbPolyline::setConstantWidth(double width)
         vertex.startWidth = width;
         vertex.endWidth = width;
     }
+    forgetConstantWidth();
     return Acad::eOk;
 }
 
@@ -386,6 +402,7 @@ Acad::ErrorStatus AcDbPolyline::subTransformBy(const AcGeMatrix3d& transform)
         m_vertices[i].startWidth *= widthScale;
         m_vertices[i].endWidth *= widthScale;
     }
+    forgetConstantWidth();
     m_thickness *= (transform * m_normal).dotProduct(outline.normal());
     m_normal = outline.normal();
     m_elevation = outline.elevation();
@@ -471,6 +488,7 @@ Acad::ErrorStatus AcDbPolyline::dwgInFields(AcDbDwgFiler* filer)
 {
     assertWriteEnabled();
     const Acad::ErrorStatus status = cadhost::FieldAccess::in(*this, filer, AcDbCurve::dwgInFields(filer));
+    forgetConstantWidth();
     if (status == Acad::eOk && m_normal.isZeroLength())
         return Acad::eDwgObjectImproperlyRead;
     return status;

@@ -96,7 +96,15 @@ private:
         Adesk::Int32 identifier = 0;
     };
 
+    // Called by every change of a vertex width or of the vertex count.
+    void forgetConstantWidth() { m_constantWidthKnown = false; }
+
     std::vector<Vertex> m_vertices;
+    // What getConstantWidth last found, so that appending vertices of the polyline's width stays constant
+    // time rather than comparing every vertex again.
+    mutable bool m_constantWidthKnown = false;
+    mutable bool m_hasConstantWidth = false;
+    mutable double m_constantWidth = 0.0;
     bool m_closed = false;
     bool m_plinegen = false;
     double m_elevation = 0.0;

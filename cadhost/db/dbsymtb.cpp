@@ -39,6 +39,13 @@ std::wstring_view recordName(const AcDbObjectId& id)
     return name;
 }
 
+// Tells the table that owns the record, if any, that its names changed.
+void forgetNamesOfOwner(const AcDbSymbolTableRecord& record)
+{
+    if (const AcDbSymbolTable* table = peekObject<AcDbSymbolTable>(record.ownerId()))
+        table->impTable()->forgetNames();
+}
+
 // An anonymous block name is '*' and one letter; the table numbers it ("*U" becomes "*U1", "*U2" ...).
 bool isAnonymousStem(const std::wstring& name)
 {
@@ -81,6 +88,7 @@ Acad::ErrorStatus AcDbSymbolTableRecord::setName(const ACHAR* name)
     }
     assertWriteEnabled();
     m_name = name;
+    forgetNamesOfOwner(*this);
     return Acad::eOk;
 }
 
@@ -99,6 +107,7 @@ Acad::ErrorStatus AcDbSymbolTableRecord::dwgInFields(AcDbDwgFiler* filer)
     if (Acad::ErrorStatus status = filer->readString(name); status != Acad::eOk)
         return status;
     m_name = name.str();
+    forgetNamesOfOwner(*this);
     return Acad::eOk;
 }
 
@@ -125,13 +134,37 @@ bool AcDbSymbolTable::has(AcDbObjectId id) const
     return false;
 }
 
+const std::vector<AcDbObjectId>& AcDbSymbolTable::recordsNamed(const ACHAR* name) const
+{
+    AcDbImpSymbolTable& table = *m_table;
+    if (!table.namesKnown) {
+        table.byName.clear();
+        // A record not in memory yet has no name to file it under: every record is then a candidate.
+        bool complete = true;
+        for (const AcDbObjectId& record : table.records) {
+            if (peekObject<AcDbSymbolTableRecord>(record) == nullptr)
+                complete = false;
+            else
+                table.byName[cadhost::foldName(recordName(record))].push_back(record);
+        }
+        if (!complete) {
+            table.byName.clear();
+            return table.records;
+        }
+        table.namesKnown = true;
+    }
+    static const std::vector<AcDbObjectId> kNone;
+    const auto found = table.byName.find(cadhost::foldName(name));
+    return found == table.byName.end() ? kNone : found->second;
+}
+
 Acad::ErrorStatus AcDbSymbolTable::getAt(const ACHAR* name, AcDbObjectId& id, bool getErasedRecord) const
 {
     if (name == nullptr)
         return Acad::eNullPtr;
     // Of several records with one name (erased ones among them) the live one wins.
     AcDbObjectId erasedMatch;
-    for (const AcDbObjectId& record : m_table->records) {
+    for (const AcDbObjectId& record : recordsNamed(name)) {
         if (!cadhost::sameName(recordName(record), name))
             continue;
         if (!record.isErased()) {
@@ -197,10 +230,13 @@ Acad::ErrorStatus AcDbSymbolTable::add(AcDbObjectId& id, AcDbSymbolTableRecord* 
     Acad::ErrorStatus status = database()->addAcDbObject(id, record);
     if (status != Acad::eOk)
         return status;
-    record->setOwnerId(objectId());
+    // Named before it has an owner, so that the table's name index need not be rebuilt.
     if (finalName != name)
         record->setName(finalName.c_str());
+    record->setOwnerId(objectId());
     m_table->records.push_back(id);
+    if (m_table->namesKnown)
+        m_table->byName[cadhost::foldName(finalName)].push_back(id);
     assertWriteEnabled();
     return Acad::eOk;
 }
@@ -249,6 +285,7 @@ Acad::ErrorStatus AcDbSymbolTable::dwgInFields(AcDbDwgFiler* filer)
     if (!io.ok())
         return io.status();
     m_table->records.clear();
+    m_table->forgetNames();
     for (Adesk::UInt32 index = 0; index < count && io.ok(); ++index) {
         AcDbObjectId id;
         io.hardOwnership(id);

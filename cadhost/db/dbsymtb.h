@@ -60,6 +60,9 @@ public:
     AcDbImpSymbolTable* impTable() const { return m_table.get(); }
 
 private:
+    // The records that may have the name, in table order.
+    const std::vector<AcDbObjectId>& recordsNamed(const ACHAR* name) const;
+
     std::unique_ptr<AcDbImpSymbolTable> m_table;
 };
 

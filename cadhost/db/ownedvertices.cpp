@@ -4,6 +4,8 @@
 #include "dbimpdatabase.h"
 #include "dbimpobject.h"
 
+#include <algorithm>
+
 namespace cadhost {
 
 namespace {
@@ -43,6 +45,7 @@ Acad::ErrorStatus OwnedVertices::append(AcDbVertex* vertex, AcDbObjectId& id)
     adoptIntoDatabase();
     if (database == nullptr) {
         m_slots.push_back({AcDbObjectId::kNull, std::unique_ptr<AcDbVertex>(vertex)});
+        ++m_inMemory;
         return Acad::eOk;
     }
     if (Acad::ErrorStatus status = database->imp()->addObject(vertex, id); status != Acad::eOk)
@@ -56,7 +59,7 @@ Acad::ErrorStatus OwnedVertices::append(AcDbVertex* vertex, AcDbObjectId& id)
 void OwnedVertices::adoptIntoDatabase() const
 {
     AcDbDatabase* database = m_owner.database();
-    if (database == nullptr)
+    if (database == nullptr || m_inMemory == 0)
         return;
     // Giving vertices their ids changes nothing the drawing holds.
     const bool wasModified = database->imp()->modified;
@@ -74,6 +77,13 @@ void OwnedVertices::adoptIntoDatabase() const
         vertex->close();
     }
     database->imp()->modified = wasModified;
+    recountInMemory();
+}
+
+void OwnedVertices::recountInMemory() const
+{
+    m_inMemory = static_cast<std::size_t>(
+        std::count_if(m_slots.begin(), m_slots.end(), [](const Slot& slot) { return slot.memory != nullptr; }));
 }
 
 void OwnedVertices::removeIf(const std::function<bool(const AcDbVertex&)>& pick)
@@ -99,6 +109,7 @@ void OwnedVertices::removeIf(const std::function<bool(const AcDbVertex&)>& pick)
         vertex->close();
     }
     m_slots = std::move(kept);
+    recountInMemory();
 }
 
 void OwnedVertices::replaceAll(std::vector<std::unique_ptr<AcDbVertex>> vertices)

@@ -66,8 +66,13 @@ private:
         std::unique_ptr<AcDbVertex> memory;
     };
 
+    void recountInMemory() const;
+
     const AcDbEntity& m_owner;
     mutable std::vector<Slot> m_slots;
+    // How many slots hold their vertex in memory: appending to a polyline in a database then does not
+    // look at every vertex again.
+    mutable std::size_t m_inMemory = 0;
 };
 
 } // namespace cadhost

@@ -3,8 +3,10 @@
 #include "CurveTestSupport.h"
 #include "ScopedTempFolder.h"
 #include "dbobjptr.h"
+#include "dbpl.h"
 
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -214,6 +216,35 @@ TEST(PolylineVertexTest, A3dPolylineKeepsItsVertexTypesThroughASaveAndAnOpen)
     EXPECT_EQ(iterate(*polyline.object()).size(), 4u + 25u);
     ASSERT_EQ(polyline->convertToPolyType(AcDb::k3dSimplePoly), Acad::eOk);
     EXPECT_EQ(iterate(*polyline.object()).size(), 4u);
+}
+
+// A vertex added with no width of its own takes the polyline's constant width, or 0 once its widths differ;
+// whatever changes a width changes that answer.
+TEST(PolylineVertexTest, AVertexWithoutWidthsTakesTheConstantWidthOfTheMoment)
+{
+    AcDbPolyline polyline;
+    double width = -1.0;
+    auto widthsAt = [&](unsigned int index) {
+        double start = -1.0;
+        double end = -1.0;
+        polyline.getWidthsAt(index, start, end);
+        return std::pair(start, end);
+    };
+    ASSERT_EQ(polyline.addVertexAt(0, AcGePoint2d(0, 0), 0.0, 2.0, 2.0), Acad::eOk);
+    ASSERT_EQ(polyline.addVertexAt(1, AcGePoint2d(1, 0)), Acad::eOk);
+    EXPECT_EQ(widthsAt(1), std::pair(2.0, 2.0));
+    ASSERT_EQ(polyline.setWidthsAt(1, 1.0, 3.0), Acad::eOk);
+    EXPECT_EQ(polyline.getConstantWidth(width), Acad::eNotApplicable);
+    ASSERT_EQ(polyline.addVertexAt(2, AcGePoint2d(2, 0)), Acad::eOk);
+    EXPECT_EQ(widthsAt(2), std::pair(0.0, 0.0));
+    ASSERT_EQ(polyline.setConstantWidth(4.0), Acad::eOk);
+    ASSERT_EQ(polyline.addVertexAt(3, AcGePoint2d(3, 0)), Acad::eOk);
+    EXPECT_EQ(widthsAt(3), std::pair(4.0, 4.0));
+    ASSERT_EQ(polyline.addVertexAt(4, AcGePoint2d(4, 0), 0.0, 5.0, 5.0), Acad::eOk);
+    EXPECT_EQ(polyline.getConstantWidth(width), Acad::eNotApplicable);
+    ASSERT_EQ(polyline.removeVertexAt(4), Acad::eOk);
+    ASSERT_EQ(polyline.getConstantWidth(width), Acad::eOk);
+    EXPECT_EQ(width, 4.0);
 }
 
 } // namespace

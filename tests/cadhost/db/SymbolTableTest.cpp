@@ -145,4 +145,31 @@ TEST(SymbolTableTest, AddingNeedsTheTableOpenForWrite)
     EXPECT_EQ(Acad::eNotOpenForWrite, table->add(layer));
     delete layer;
 }
+
+// Names are looked up by an index of the table: it must follow renames, erasures and records added later.
+TEST(SymbolTableTest, LookUpFollowsRenamesAndErasures)
+{
+    AcDbDatabase database;
+    const AcDbObjectId first = addLayer(database, L"A");
+    AcDbObjectId found;
+    {
+        AcDbLayerTablePointer table(&database, AcDb::kForRead);
+        ASSERT_EQ(Acad::eOk, table->getAt(L"a", found));
+        EXPECT_EQ(first, found);
+    }
+    {
+        AcDbLayerTableRecordPointer layer(first, AcDb::kForWrite);
+        ASSERT_EQ(Acad::eOk, layer->setName(L"C"));
+        ASSERT_EQ(Acad::eOk, layer->erase());
+    }
+    const AcDbObjectId second = addLayer(database, L"c");
+    const AcDbObjectId third = addLayer(database, L"A");
+    AcDbLayerTablePointer table(&database, AcDb::kForRead);
+    ASSERT_EQ(Acad::eOk, table->getAt(L"C", found, true));
+    EXPECT_EQ(second, found);
+    ASSERT_EQ(Acad::eOk, table->getAt(L"A", found));
+    EXPECT_EQ(third, found);
+    EXPECT_FALSE(table->has(L"B"));
+}
+
 } // namespace
