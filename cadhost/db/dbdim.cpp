@@ -1,5 +1,6 @@
 #include "dbdim.h"
 #include "listformat.h"
+#include "mtextlayout.h"
 
 #include "acgi.h"
 #include "dbdimstyle.h"
@@ -507,7 +508,10 @@ cadhost::DimGraphics AcDbDimension::graphics() const
     buildGraphics(result);
     AcString text;
     formatMeasurement(text, measureValue(), m_dimensionText.c_str());
-    result.text = text.str();
+    // The text may hold the format codes of multi-line text; what is drawn is its plain text, a line each
+    // paragraph would start joined by a blank.
+    for (const std::wstring& paragraph : cadhost::mtextParagraphs(text.str()))
+        result.text += (result.text.empty() ? L"" : L" ") + paragraph;
     if (m_textRotation != 0.0)
         result.textDirection = cadhost::planeDirection(m_normal, m_textRotation);
     return result;

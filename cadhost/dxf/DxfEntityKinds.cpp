@@ -23,6 +23,7 @@
 #include "imgent.h"
 #include "nurbscurve.h"
 
+#include <algorithm>
 #include <array>
 #include <numbers>
 #include <string_view>
@@ -386,6 +387,44 @@ void appendHatchLoop(DxfCursor& cursor, int loopType, AcDbHatch& hatch)
             static_cast<void>(edge.release());
 }
 
+// The gradient of a hatch: its colours come each as a group 463, the colour index (63) and the true colour
+// (421) that overrides it.
+void setGradient(DxfContext& context, const DxfRecord& record, AcDbHatch& hatch)
+{
+    hatch.setHatchObjectType(AcDbHatch::kGradientObject);
+    hatch.setGradient(AcDbHatch::kPreDefinedGradient, context.text.decode(record.text(470, "LINEAR")).c_str());
+    hatch.setGradientAngle(record.real(460));
+    hatch.setGradientShift(static_cast<float>(record.real(461)));
+    hatch.setGradientOneColorMode(record.integer(452) != 0 ? Adesk::kTrue : Adesk::kFalse);
+    hatch.setShadeTintValue(static_cast<float>(record.real(462)));
+    std::vector<AcCmColor> colors;
+    bool started = false;
+    bool indexGiven = false;
+    for (const DxfGroup& group : record.groups()) {
+        started = started || group.code == 453;
+        long long value = 0;
+        if (!started || (group.code != 463 && group.code != 63 && group.code != 421) ||
+            !parseInteger(group.value, value))
+            continue;
+        if (group.code == 463 || (group.code == 63 && (colors.empty() || indexGiven))) {
+            colors.emplace_back();
+            indexGiven = false;
+        }
+        if (group.code == 63) {
+            colors.back().setColorIndex(static_cast<Adesk::UInt16>(std::clamp(value, 1LL, 255LL)));
+            indexGiven = true;
+        } else if (group.code == 421 && !colors.empty()) {
+            colors.back().setRGB(static_cast<Adesk::UInt8>((value >> 16) & 0xFF),
+                                 static_cast<Adesk::UInt8>((value >> 8) & 0xFF),
+                                 static_cast<Adesk::UInt8>(value & 0xFF));
+        }
+    }
+    std::vector<float> values;
+    for (std::size_t index = 0; index < colors.size(); ++index)
+        values.push_back(colors.size() < 2 ? 0.0f : static_cast<float>(index) / static_cast<float>(colors.size() - 1));
+    hatch.setGradientColors(static_cast<unsigned int>(colors.size()), colors.data(), values.data());
+}
+
 std::unique_ptr<AcDbEntity> hatch(DxfContext& context, const DxfRecord& record, Followers)
 {
     auto entity = std::make_unique<AcDbHatch>();
@@ -413,7 +452,7 @@ std::unique_ptr<AcDbEntity> hatch(DxfContext& context, const DxfRecord& record, 
         }
     }
     if (record.integer(450) != 0)
-        entity->setHatchObjectType(AcDbHatch::kGradientObject);
+        setGradient(context, record, *entity);
     return entity;
 }
 

@@ -13,15 +13,21 @@
 #include "dbsymtb.h"
 #include "dbtext.h"
 #include "imgdef.h"
+#include "sorttab.h"
 
 #include "codepage.h"
 
 #include <algorithm>
+#include <charconv>
+#include <cstdint>
 #include <cwctype>
+#include <limits>
 #include <numbers>
 #include <span>
 #include <string_view>
 #include <type_traits>
+#include <utility>
+#include <vector>
 
 namespace cadhost::dxf {
 
@@ -110,6 +116,7 @@ public:
         makeBlocks();
         fillBlocks();
         fill(m_file.section("ENTITIES"), AcDbObjectId::kNull);
+        readDrawOrders();
         return m_report;
     }
 
@@ -264,6 +271,8 @@ private:
         m_context.blocks[L"*MODEL_SPACE"] = database().modelSpaceId();
         m_context.blocks[L"*PAPER_SPACE"] = database().paperSpaceId();
         const std::map<std::string, std::wstring> layouts = layoutNames();
+        if (const auto active = layouts.find("*PAPER_SPACE"); active != layouts.end())
+            renameActiveLayout(active->second);
         int tabOrder = 2;
         for (const DxfRecord& record : m_file.section("BLOCKS")) {
             if (record.type() != "BLOCK")
@@ -284,6 +293,27 @@ private:
                 ++tabOrder;
             }
         }
+    }
+
+    // The default drawing's paper-space layout takes the name the file gives the active layout.
+    void renameActiveLayout(const std::wstring& name)
+    {
+        AcDbObjectId layoutId;
+        {
+            AcDbObjectPointer<AcDbBlockTableRecord> paperSpace(database().paperSpaceId(), AcDb::kForRead);
+            check(paperSpace.openStatus(), "paper space");
+            layoutId = paperSpace->getLayoutId();
+        }
+        AcDbObjectPointer<AcDbLayout> layout(layoutId, AcDb::kForWrite);
+        AcDbDictionary* layouts = nullptr;
+        if (name.empty() || layout.openStatus() != Acad::eOk ||
+            database().getLayoutDictionary(layouts, AcDb::kForWrite) != Acad::eOk)
+            return;
+        AcString current;
+        layout->getLayoutName(current);
+        if (!layouts->has(name.c_str()) && layouts->setName(current.kwszPtr(), name.c_str()))
+            layout->setLayoutName(name.c_str());
+        layouts->close();
     }
 
     void addLayout(AcDbObjectId blockId, const std::wstring& name, int tabOrder)
@@ -348,6 +378,8 @@ private:
                 continue;
             }
             const AcDbObjectId id = append(space, build(m_context, record, followers), record);
+            if (record.has(5))
+                m_handleOfEntity[id] = handleValue(record.text(5));
             if (record.type() == "INSERT")
                 appendAttributes(id, followers);
         }
@@ -357,7 +389,6 @@ private:
     {
         // Everything that can refuse the record is read first: once appended, the entity belongs to the
         // drawing and must not be deleted here.
-        const AcDbObjectId layer = DxfContext::find(m_context.layers, decode(record.text(8, "0")));
         const int colorIndex = record.integer(62, 256);
         AcDbBlockTableRecord* block = nullptr;
         check(acdbOpenObject(block, blockId, AcDb::kForWrite), "an entity");
@@ -366,12 +397,18 @@ private:
         block->close();
         check(status, "a " + record.type() + " entity");
         AcDbEntity* appended = entity.release();
-        if (!layer.isNull())
-            appended->setLayer(layer);
-        if (colorIndex >= 0 && colorIndex <= 256)
-            appended->setColorIndex(static_cast<Adesk::UInt16>(colorIndex));
+        setLayerAndColour(*appended, record, colorIndex);
         appended->close();
         return id;
+    }
+
+    void setLayerAndColour(AcDbEntity& entity, const DxfRecord& record, int colorIndex)
+    {
+        const AcDbObjectId layer = DxfContext::find(m_context.layers, decode(record.text(8, "0")));
+        if (!layer.isNull())
+            entity.setLayer(layer);
+        if (colorIndex >= 0 && colorIndex <= 256)
+            entity.setColorIndex(static_cast<Adesk::UInt16>(colorIndex));
     }
 
     void appendAttributes(AcDbObjectId referenceId, std::span<const DxfRecord> followers)
@@ -384,14 +421,93 @@ private:
         for (const DxfRecord& record : followers) {
             if (record.type() != "ATTRIB")
                 continue;
+            const int colorIndex = record.integer(62, 256);
             std::unique_ptr<AcDbAttribute> attribute = buildAttribute(m_context, record);
-            if (reference->appendAttribute(attribute.get()) == Acad::eOk)
+            if (reference->appendAttribute(attribute.get()) == Acad::eOk) {
+                setLayerAndColour(*attribute, record, colorIndex);
                 attribute.release()->close();
+            }
         }
+    }
+
+    // A draw-order table of the file gives some entities of a block a sort handle; every entity draws in
+    // the order of its sort handle, which is its own handle unless the table gives it another.
+    void readDrawOrders()
+    {
+        std::map<std::string, AcDbObjectId> blockOfHandle;
+        for (const DxfRecord& record : m_file.section("TABLES"))
+            if (record.type() == "BLOCK_RECORD")
+                blockOfHandle[record.text(5)] = DxfContext::find(m_context.blocks, decode(record.text(2)));
+        std::map<std::uint64_t, AcDbObjectId> entityOfHandle;
+        for (const auto& [id, handle] : m_handleOfEntity)
+            entityOfHandle[handle] = id;
+        for (const DxfRecord& record : m_file.section("OBJECTS")) {
+            if (record.type() != "SORTENTSTABLE")
+                continue;
+            AcDbObjectId block;
+            std::map<AcDbObjectId, std::uint64_t> sortHandles;
+            bool inTable = false;
+            AcDbObjectId entity;
+            for (const DxfGroup& group : record.groups()) {
+                if (group.code == 100)
+                    inTable = group.value == "AcDbSortentsTable";
+                else if (inTable && group.code == 330 && block.isNull())
+                    block = blockOfHandle[group.value];
+                else if (inTable && group.code == 331)
+                    entity = entityOfHandle[handleValue(group.value)];
+                else if (inTable && group.code == 5 && !entity.isNull())
+                    sortHandles[entity] = handleValue(group.value);
+            }
+            if (!block.isNull() && !sortHandles.empty())
+                applyDrawOrder(block, sortHandles);
+        }
+    }
+
+    void applyDrawOrder(AcDbObjectId blockId, const std::map<AcDbObjectId, std::uint64_t>& sortHandles)
+    {
+        std::vector<std::pair<std::uint64_t, AcDbObjectId>> order;
+        {
+            AcDbObjectPointer<AcDbBlockTableRecord> block(blockId, AcDb::kForRead);
+            if (block.openStatus() != Acad::eOk)
+                return;
+            AcDbBlockTableRecordIterator* created = nullptr;
+            block->newIterator(created);
+            const std::unique_ptr<AcDbBlockTableRecordIterator> iterator(created);
+            for (; !iterator->done(); iterator->step()) {
+                AcDbObjectId id;
+                iterator->getEntityId(id);
+                const auto sorted = sortHandles.find(id);
+                const auto own = m_handleOfEntity.find(id);
+                order.emplace_back(sorted != sortHandles.end()     ? sorted->second
+                                   : own != m_handleOfEntity.end() ? own->second
+                                                                   : std::numeric_limits<std::uint64_t>::max(),
+                                   id);
+            }
+        }
+        std::stable_sort(order.begin(), order.end(),
+                         [](const auto& left, const auto& right) { return left.first < right.first; });
+        AcDbObjectPointer<AcDbBlockTableRecord> block(blockId, AcDb::kForWrite);
+        AcDbSortentsTable* table = nullptr;
+        if (block.openStatus() != Acad::eOk || block->getSortentsTable(table, AcDb::kForWrite, true) != Acad::eOk)
+            return;
+        for (const auto& [handle, id] : order) {
+            AcDbObjectIdArray one;
+            one.append(id);
+            table->moveToTop(one);
+        }
+        table->close();
+    }
+
+    static std::uint64_t handleValue(const std::string& text)
+    {
+        std::uint64_t value = 0;
+        std::from_chars(text.data(), text.data() + text.size(), value, 16);
+        return value;
     }
 
     const DxfFile& m_file;
     DxfContext m_context;
+    std::map<AcDbObjectId, std::uint64_t> m_handleOfEntity;
     DxfImportReport m_report;
 };
 

@@ -222,6 +222,23 @@ TEST(DimensionTest, DrawsLinesFilledArrowsOfDimaszAndTheText)
     EXPECT_EQ(text, L"10.0");
 }
 
+// A text override may carry the format codes of multi-line text; the drawing shows the text they format.
+TEST(DimensionTest, DrawsATextOverrideWithoutItsFormatCodes)
+{
+    AcDbRotatedDimension dimension(0.0, AcGePoint3d(0.0, 0.0, 0.0), AcGePoint3d(10.0, 0.0, 0.0),
+                                   AcGePoint3d(5.0, 3.0, 0.0), L"\\A1;36.5\\S0.01^ 0.02;");
+    AcGiRecording recording;
+    {
+        AcGiRecorder recorder(recording, nullptr);
+        recorder.draw(&dimension);
+    }
+    std::wstring text;
+    for (const AcGiPrimitive& primitive : recording.primitives)
+        if (primitive.kind == AcGiPrimitiveKind::kText)
+            text = primitive.text;
+    EXPECT_EQ(text, L"36.50.01/ 0.02");
+}
+
 TEST(DimensionTest, FilingRoundTripKeepsCommonValuesKindValuesAndOverrides)
 {
     AcDbRotatedDimension dimension(0.5, AcGePoint3d(1, 2, 0), AcGePoint3d(7, 8, 0), AcGePoint3d(3, 9, 0), L"<> max");

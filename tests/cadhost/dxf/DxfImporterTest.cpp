@@ -4,14 +4,17 @@
 
 #include "acutads.h"
 #include "dbblkref.h"
+#include "dbdict.h"
 #include "dbents.h"
 #include "dbhatch.h"
+#include "dblayout.h"
 #include "dbobjptr.h"
 #include "dbpl.h"
 #include "dbsymtb.h"
 #include "dbtext.h"
 #include "gearc2d.h"
 #include "genurb2d.h"
+#include "sorttab.h"
 
 #include <gtest/gtest.h>
 
@@ -265,6 +268,186 @@ TEST_F(DxfImporterTest, LayerNamesOfExternalReferencesAndOfTheProgramDoNotRefuse
         acutDelString(layer);
     }
     EXPECT_EQ(layers, (std::vector<std::wstring>{L"SEI_A1$0$SEI-Border", L"ADSK_SYSTEM_LIGHTS"}));
+}
+
+// Layer states, layouts and draw order: a layer that is off with an attribute on it, a paper-space layout
+// named by the file, a draw-order table that draws the second line first, and a one-colour blue gradient.
+const std::string kStatesDrawing = dxf({
+    "0 SECTION",
+    "2 TABLES",
+    "0 TABLE",
+    "2 LAYER",
+    "0 LAYER",
+    "2 Hidden",
+    "70 0",
+    "62 -3",
+    "0 ENDTAB",
+    "0 TABLE",
+    "2 BLOCK_RECORD",
+    "0 BLOCK_RECORD",
+    "5 1F",
+    "2 *Model_Space",
+    "0 BLOCK_RECORD",
+    "5 1B",
+    "2 *Paper_Space",
+    "0 ENDTAB",
+    "0 ENDSEC",
+    "0 SECTION",
+    "2 BLOCKS",
+    "0 BLOCK",
+    "2 *Paper_Space",
+    "10 0",
+    "20 0",
+    "0 ENDBLK",
+    "0 BLOCK",
+    "2 Tag",
+    "10 0",
+    "20 0",
+    "0 ATTDEF",
+    "8 0",
+    "10 0",
+    "20 0",
+    "40 1",
+    "1 T",
+    "2 NO",
+    "3 Number?",
+    "0 ENDBLK",
+    "0 ENDSEC",
+    "0 SECTION",
+    "2 ENTITIES",
+    "0 LINE",
+    "5 A1",
+    "8 0",
+    "10 0",
+    "20 0",
+    "11 1",
+    "21 1",
+    "0 LINE",
+    "5 A2",
+    "8 0",
+    "10 0",
+    "20 0",
+    "11 2",
+    "21 2",
+    "0 INSERT",
+    "5 A3",
+    "8 0",
+    "66 1",
+    "2 Tag",
+    "10 5",
+    "20 5",
+    "0 ATTRIB",
+    "5 A4",
+    "8 Hidden",
+    "10 5",
+    "20 5",
+    "40 1",
+    "1 7",
+    "2 NO",
+    "0 SEQEND",
+    "5 A5",
+    "0 HATCH",
+    "5 A6",
+    "8 0",
+    "2 SOLID",
+    "70 1",
+    "91 1",
+    "92 2",
+    "72 0",
+    "73 1",
+    "93 3",
+    "10 0",
+    "20 0",
+    "10 5",
+    "20 0",
+    "10 0",
+    "20 5",
+    "450 1",
+    "451 0",
+    "452 1",
+    "453 1",
+    "463 0",
+    "63 5",
+    "421 255",
+    "462 1.0",
+    "470 LINEAR",
+    "0 ENDSEC",
+    "0 SECTION",
+    "2 OBJECTS",
+    "0 LAYOUT",
+    "5 B1",
+    "100 AcDbPlotSettings",
+    "1 ",
+    "100 AcDbLayout",
+    "1 MyLayout",
+    "71 1",
+    "330 1B",
+    "0 SORTENTSTABLE",
+    "5 B2",
+    "330 B3",
+    "100 AcDbSortentsTable",
+    "330 1F",
+    "331 A1",
+    "5 B0",
+    "331 A2",
+    "5 A0",
+    "0 ENDSEC",
+    "0 EOF",
+});
+
+TEST_F(DxfImporterTest, KeepsLayerStatesOfAttributesTheLayoutNameTheDrawOrderAndGradientColours)
+{
+    importDxf(write(kStatesDrawing), m_database);
+    const std::vector<AcDbObjectId> ids = entitiesOf(m_database.modelSpaceId());
+    ASSERT_EQ(ids.size(), 4u);
+
+    AcDbObjectPointer<AcDbBlockReference> reference(ids[2], AcDb::kForRead);
+    ASSERT_EQ(reference.openStatus(), Acad::eOk);
+    const std::unique_ptr<AcDbObjectIterator> attributes(reference->attributeIterator());
+    ASSERT_FALSE(attributes->done());
+    AcDbObjectPointer<AcDbAttribute> attribute(attributes->objectId(), AcDb::kForRead);
+    ASSERT_EQ(attribute.openStatus(), Acad::eOk);
+    ACHAR* layer = attribute->layer();
+    EXPECT_STREQ(layer, L"Hidden");
+    acutDelString(layer);
+    attribute.close();
+    reference.close();
+
+    AcDbDictionary* layouts = nullptr;
+    ASSERT_EQ(m_database.getLayoutDictionary(layouts, AcDb::kForRead), Acad::eOk);
+    AcDbObjectId layoutId;
+    EXPECT_EQ(layouts->getAt(L"MyLayout", layoutId), Acad::eOk);
+    EXPECT_FALSE(layouts->has(L"Layout1"));
+    layouts->close();
+    AcDbObjectPointer<AcDbLayout> layout(layoutId, AcDb::kForRead);
+    ASSERT_EQ(layout.openStatus(), Acad::eOk);
+    EXPECT_EQ(layout->getBlockTableRecordId(), m_database.paperSpaceId());
+    layout.close();
+
+    AcDbBlockTableRecordPointer modelSpace(m_database.modelSpaceId(), AcDb::kForRead);
+    AcDbSortentsTable* sortents = nullptr;
+    ASSERT_EQ(modelSpace->getSortentsTable(sortents, AcDb::kForRead, false), Acad::eOk);
+    AcDbObjectIdArray order;
+    sortents->getFullDrawOrder(order);
+    sortents->close();
+    modelSpace.close();
+    ASSERT_EQ(order.length(), 4);
+    EXPECT_EQ(order[0], ids[1]);
+    EXPECT_EQ(order[1], ids[2]);
+    EXPECT_EQ(order[2], ids[3]);
+    EXPECT_EQ(order[3], ids[0]);
+
+    AcDbObjectPointer<AcDbHatch> hatch(ids[3], AcDb::kForRead);
+    ASSERT_EQ(hatch.openStatus(), Acad::eOk);
+    unsigned int count = 0;
+    AcCmColor* colors = nullptr;
+    float* values = nullptr;
+    ASSERT_EQ(hatch->getGradientColors(count, colors, values), Acad::eOk);
+    ASSERT_GE(count, 1u);
+    EXPECT_EQ(colors[0].blue(), 255);
+    EXPECT_EQ(colors[0].red(), 0);
+    delete[] colors;
+    delete[] values;
 }
 
 struct BadInput {
