@@ -28,9 +28,9 @@ bool dxfinCommand(Session& session, const std::vector<std::wstring>& arguments)
         session.error(L"cannot import " + arguments[0] + L": " + fromUtf8(error.what()));
         return false;
     }
-    for (const auto& [kind, count] : report.skippedKinds)
+    for (const auto& [kind, count] : report.keptKinds)
         session.print(L"dxfin: " + std::to_wstring(count) + L" " + fromUtf8(kind) +
-                      L" not imported: cadhost does not import this kind\n");
+                      L" kept only as DXF data: cadhost has no class for this kind\n");
     const Acad::ErrorStatus status = database.saveAs(arguments[1].c_str());
     if (status != Acad::eOk) {
         session.error(L"cannot write " + arguments[1] + L": " + acadErrorStatusText(status));

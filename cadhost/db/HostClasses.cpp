@@ -8,6 +8,7 @@
 #include "dbdict.h"
 #include "dbdim.h"
 #include "dbdimstyle.h"
+#include "dbdxfentity.h"
 #include "dbelipse.h"
 #include "dbents.h"
 #include "dbhatch.h"
@@ -68,6 +69,7 @@ HOST_CLASS(AcDbRegAppTableRecord, AcDbSymbolTableRecord, ACRX_T("APPID"), ACRX_C
 // ---- Entities ----
 HOST_CLASS(AcDbEntity, AcDbObject, nullptr, ACRX_ABSTRACT)
 HOST_CLASS(AcDbProxyEntity, AcDbEntity, ACRX_T("ACAD_PROXY_ENTITY"), ACRX_CONCRETE(AcDbProxyEntity))
+HOST_CLASS(AcDbDxfEntity, AcDbEntity, ACRX_T("CADHOST_DXF_ENTITY"), ACRX_CONCRETE(AcDbDxfEntity))
 HOST_CLASS(AcDbCurve, AcDbEntity, nullptr, ACRX_ABSTRACT)
 HOST_CLASS(AcDbObjectIterator, AcRxObject, nullptr, ACRX_ABSTRACT)
 HOST_CLASS(AcDbPoint, AcDbEntity, ACRX_T("POINT"), ACRX_CONCRETE(AcDbPoint))

@@ -9,12 +9,16 @@ namespace cadhost {
 
 void listHeader(const AcDbEntity& entity)
 {
+    const ACHAR* dxfName = entity.isA()->dxfName();
+    listHeader(entity, dxfName != nullptr && *dxfName != 0 ? dxfName : entity.isA()->name());
+}
+
+void listHeader(const AcDbEntity& entity, const ACHAR* kind)
+{
     ACHAR* layer = entity.layer();
     ACHAR handle[32] = L"";
     entity.getAcDbHandle().getIntoAsciiBuffer(handle, 32);
-    const ACHAR* dxfName = entity.isA()->dxfName();
-    acutPrintf(L"\n%24s  Layer: \"%s\"", dxfName != nullptr && *dxfName != 0 ? dxfName : entity.isA()->name(),
-               layer != nullptr ? layer : L"");
+    acutPrintf(L"\n%24s  Layer: \"%s\"", kind, layer != nullptr ? layer : L"");
     acutPrintf(L"\n%24s %s", L"Handle =", handle);
     acutDelString(layer);
 }

@@ -12,6 +12,8 @@ namespace cadhost {
 // The first lines of an entity's listing: its type as the drawing file names it, its layer and its
 // handle.
 void listHeader(const AcDbEntity& entity);
+// The header with the kind given rather than the class's DXF name.
+void listHeader(const AcDbEntity& entity, const ACHAR* kind);
 
 void listPoint(const ACHAR* label, const AcGePoint3d& point);
 void listVector(const ACHAR* label, const AcGeVector3d& vector);

@@ -13,6 +13,7 @@
 #include "dbregion.h"
 #include "dbsol3d.h"
 #include "dbspline.h"
+#include "dbtable.h"
 #include "dbtext.h"
 #include "dbviewport.h"
 #include "dbxline.h"
@@ -560,6 +561,55 @@ std::unique_ptr<AcDbEntity> arcDimension(DxfContext& context, const DxfRecord& r
     return entity;
 }
 
+std::unique_ptr<AcDbEntity> largeRadialDimension(DxfContext& context, const DxfRecord& record, Followers)
+{
+    auto entity = std::make_unique<AcDbRadialDimensionLarge>();
+    entity->setCenter(record.point(10));
+    entity->setChordPoint(record.point(13));
+    entity->setOverrideCenter(record.point(14));
+    entity->setJogPoint(record.point(15));
+    setDimensionProperties(context, record, *entity);
+    return entity;
+}
+
+// A table: its grid (row heights 141, column widths 142) and the text of its cells, which come row by row,
+// each beginning with its cell type (171) and holding its text in group 1 or, in later versions, 302.
+std::unique_ptr<AcDbEntity> table(DxfContext& context, const DxfRecord& record, Followers)
+{
+    auto entity = std::make_unique<AcDbTable>();
+    entity->setPosition(record.point(10));
+    entity->setNormal(record.vector(210, kNoNormal));
+    const AcDbObjectId block = DxfContext::find(context.blocks, context.text.decode(record.text(2)));
+    if (!block.isNull())
+        entity->setBlockTableRecord(block);
+    const std::vector<double> heights = record.reals(141);
+    const std::vector<double> widths = record.reals(142);
+    const int rows = static_cast<int>(heights.size());
+    const int columns = static_cast<int>(widths.size());
+    if (rows == 0 || columns == 0)
+        return entity;
+    entity->setSize(rows, columns);
+    for (int row = 0; row < rows; ++row)
+        entity->setRowHeight(row, heights[static_cast<std::size_t>(row)]);
+    for (int column = 0; column < columns; ++column)
+        entity->setColumnWidth(column, widths[static_cast<std::size_t>(column)]);
+    if (record.has(11))
+        entity->setDirection(record.vector(11, AcGeVector3d::kXAxis));
+    int cell = -1;
+    bool textGiven = false;
+    for (const DxfGroup& group : record.groups()) {
+        if (group.code == 171) {
+            ++cell;
+            textGiven = false;
+        } else if ((group.code == 1 || group.code == 302) && cell >= 0 && cell < rows * columns && !textGiven &&
+                   !group.value.empty()) {
+            entity->setTextString(cell / columns, cell % columns, context.text.decode(group.value).c_str());
+            textGiven = true;
+        }
+    }
+    return entity;
+}
+
 std::unique_ptr<AcDbEntity> xline(DxfContext&, const DxfRecord& record, Followers)
 {
     auto entity = std::make_unique<AcDbXline>();
@@ -629,7 +679,7 @@ struct EntityKind {
     EntityBuilder build;
 };
 
-constexpr std::array<EntityKind, 25> kEntityKinds{{
+constexpr std::array<EntityKind, 27> kEntityKinds{{
     {"POINT", point},
     {"LINE", line},
     {"CIRCLE", circle},
@@ -648,6 +698,8 @@ constexpr std::array<EntityKind, 25> kEntityKinds{{
     {"INSERT", insert},
     {"DIMENSION", dimension},
     {"ARC_DIMENSION", arcDimension},
+    {"LARGE_RADIAL_DIMENSION", largeRadialDimension},
+    {"ACAD_TABLE", table},
     {"XLINE", xline},
     {"RAY", ray},
     {"IMAGE", image},

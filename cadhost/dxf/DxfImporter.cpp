@@ -8,6 +8,7 @@
 #include "dbblkref.h"
 #include "dbdict.h"
 #include "dbdimstyle.h"
+#include "dbdxfentity.h"
 #include "dblayout.h"
 #include "dbobjptr.h"
 #include "dbsymtb.h"
@@ -373,16 +374,32 @@ private:
                                        : record.integer(67) == 1 ? database().paperSpaceId()
                                                                  : database().modelSpaceId();
             const EntityBuilder build = entityBuilder(record);
-            if (build == nullptr) {
-                ++m_report.skippedKinds[record.type() == "POLYLINE" ? "POLYLINE (mesh)" : record.type()];
-                continue;
-            }
-            const AcDbObjectId id = append(space, build(m_context, record, followers), record);
+            if (build == nullptr)
+                ++m_report.keptKinds[record.type() == "POLYLINE" ? "POLYLINE (mesh)" : record.type()];
+            const AcDbObjectId id = append(
+                space, build != nullptr ? build(m_context, record, followers) : keptAsData(record, followers), record);
             if (record.has(5))
                 m_handleOfEntity[id] = handleValue(record.text(5));
             if (record.type() == "INSERT")
                 appendAttributes(id, followers);
         }
+    }
+
+    // An entity of a kind cadhost has no class for: its groups and those of its followers (each after a
+    // group 0 naming it) are kept as they are.
+    std::unique_ptr<AcDbEntity> keptAsData(const DxfRecord& record, std::span<const DxfRecord> followers) const
+    {
+        std::vector<AcDbDxfEntity::Group> groups;
+        auto keep = [&](const DxfRecord& one) {
+            for (const DxfGroup& group : one.groups())
+                groups.push_back({group.code, decode(group.value)});
+        };
+        keep(record);
+        for (const DxfRecord& follower : followers) {
+            groups.push_back({0, decode(follower.type())});
+            keep(follower);
+        }
+        return std::make_unique<AcDbDxfEntity>(decode(record.type()), std::move(groups));
     }
 
     AcDbObjectId append(AcDbObjectId blockId, std::unique_ptr<AcDbEntity> entity, const DxfRecord& record)

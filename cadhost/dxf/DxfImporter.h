@@ -1,6 +1,6 @@
 // Brings an ASCII DXF drawing into a cadhost database: its layers, linetypes, text and dimension styles,
-// blocks, layouts and entities. What the file holds that cadhost has no class for is counted per kind
-// in the report rather than dropped unseen.
+// blocks, layouts and entities. An entity of a kind cadhost has no class for is kept as its DXF data and
+// counted per kind in the report.
 #pragma once
 
 #include "dbmain.h"
@@ -12,8 +12,8 @@
 namespace cadhost::dxf {
 
 struct DxfImportReport {
-    // Entity kinds (DXF names) that were not imported, with how many of each the file holds.
-    std::map<std::string, int> skippedKinds;
+    // Entity kinds (DXF names) kept only as their DXF data, with how many of each the file holds.
+    std::map<std::string, int> keptKinds;
 };
 
 // database: a new database holding the default drawing. Throws DxfError when the file cannot be read

@@ -5,7 +5,9 @@
 #include "acutads.h"
 #include "dbblkref.h"
 #include "dbdict.h"
+#include "dbdxfentity.h"
 #include "dbents.h"
+#include "dbextents.h"
 #include "dbhatch.h"
 #include "dblayout.h"
 #include "dbobjptr.h"
@@ -100,13 +102,13 @@ protected:
     AcDbDatabase m_database{true, true};
 };
 
-TEST_F(DxfImporterTest, BuildsTheEntitiesOfModelSpaceAndReportsTheKindsItCannot)
+TEST_F(DxfImporterTest, BuildsTheEntitiesOfModelSpaceAndKeepsTheKindsItHasNoClassFor)
 {
     const auto report = importDxf(write(kDrawing), m_database);
 
-    EXPECT_EQ(report.skippedKinds, (std::map<std::string, int>{{"3DFACE", 1}}));
+    EXPECT_EQ(report.keptKinds, (std::map<std::string, int>{{"3DFACE", 1}}));
     const std::vector<AcDbObjectId> ids = entitiesOf(m_database.modelSpaceId());
-    ASSERT_EQ(ids.size(), 5u);
+    ASSERT_EQ(ids.size(), 6u);
 
     AcDbObjectPointer<AcDbLine> line(ids[0], AcDb::kForRead);
     ASSERT_EQ(line.openStatus(), Acad::eOk);
@@ -132,7 +134,16 @@ TEST_F(DxfImporterTest, BuildsTheEntitiesOfModelSpaceAndReportsTheKindsItCannot)
     EXPECT_DOUBLE_EQ(text->height(), 2.5);
     text.close();
 
-    AcDbObjectPointer<AcDbHatch> hatch(ids[4], AcDb::kForRead);
+    AcDbObjectPointer<AcDbDxfEntity> face(ids[3], AcDb::kForRead);
+    ASSERT_EQ(face.openStatus(), Acad::eOk);
+    EXPECT_EQ(face->dxfName(), L"3DFACE");
+    EXPECT_EQ(face->groups().size(), 9u);
+    AcDbExtents extents;
+    ASSERT_EQ(face->getGeomExtents(extents), Acad::eOk);
+    EXPECT_EQ(extents.maxPoint(), AcGePoint3d(1, 1, 0));
+    face.close();
+
+    AcDbObjectPointer<AcDbHatch> hatch(ids[5], AcDb::kForRead);
     ASSERT_EQ(hatch.openStatus(), Acad::eOk);
     EXPECT_EQ(hatch->numLoops(), 1);
     EXPECT_STREQ(hatch->patternName(), L"SOLID");
@@ -154,7 +165,7 @@ TEST_F(DxfImporterTest, KeepsLayerStatesAndTheReferencesAttributes)
     EXPECT_EQ(layer->color().colorIndex(), 1);
     layer.close();
 
-    AcDbObjectPointer<AcDbBlockReference> reference(entitiesOf(m_database.modelSpaceId())[3], AcDb::kForRead);
+    AcDbObjectPointer<AcDbBlockReference> reference(entitiesOf(m_database.modelSpaceId())[4], AcDb::kForRead);
     ASSERT_EQ(reference.openStatus(), Acad::eOk);
     EXPECT_EQ(reference->position(), AcGePoint3d(20, 30, 0));
     const std::unique_ptr<AcDbObjectIterator> attributes(reference->attributeIterator());
@@ -508,12 +519,12 @@ TEST_F(DxfImporterTest, AbsurdCountsGiveWhatTheFileHolds)
     importDxf(write(text), m_database);
 
     const std::vector<AcDbObjectId> ids = entitiesOf(m_database.modelSpaceId());
-    ASSERT_EQ(ids.size(), 5u);
+    ASSERT_EQ(ids.size(), 6u);
     AcDbObjectPointer<AcDbPolyline> polyline(ids[1], AcDb::kForRead);
     ASSERT_EQ(polyline.openStatus(), Acad::eOk);
     EXPECT_EQ(polyline->numVerts(), 2u);
     polyline.close();
-    AcDbObjectPointer<AcDbHatch> hatch(ids[4], AcDb::kForRead);
+    AcDbObjectPointer<AcDbHatch> hatch(ids[5], AcDb::kForRead);
     ASSERT_EQ(hatch.openStatus(), Acad::eOk);
     EXPECT_EQ(hatch->numLoops(), 1);
 }
