@@ -53,11 +53,11 @@ std::vector<AcGePoint3d> AcDbDxfEntity::points() const
 Adesk::Boolean AcDbDxfEntity::subWorldDraw(AcGiWorldDraw* worldDraw)
 {
     assertReadEnabled();
-    std::vector<AcGePoint3d> outline = points();
-    if (outline.size() == 1)
-        outline.push_back(outline.front());
-    if (!outline.empty())
-        worldDraw->geometry().polyline(static_cast<Adesk::UInt32>(outline.size()), outline.data());
+    // What joins the points differs from kind to kind; each is drawn on its own.
+    for (const AcGePoint3d& point : points()) {
+        const AcGePoint3d dot[2] = {point, point};
+        worldDraw->geometry().polyline(2, dot);
+    }
     return Adesk::kTrue;
 }
 

@@ -1,6 +1,6 @@
 // An entity of a DXF drawing of a kind cadhost has no class for (a shape, a mesh, a light, an underlay,
 // a DXF proxy ...). It keeps the kind's DXF name and the groups that describe it, through a save and an
-// open, is listed under that name, and draws the outline its points describe.
+// open, is listed under that name, and draws the points its groups give.
 #pragma once
 
 #include "dbmain.h"

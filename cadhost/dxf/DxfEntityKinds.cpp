@@ -4,6 +4,7 @@
 #include "dbdim.h"
 #include "dbelipse.h"
 #include "dbents.h"
+#include "dbface.h"
 #include "dbhatch.h"
 #include "dblead.h"
 #include "dbmline.h"
@@ -193,6 +194,15 @@ template <class T> std::unique_ptr<T> fourCorners(const DxfRecord& record)
     entity->setThickness(record.real(39));
     entity->setNormal(record.vector(210, kNoNormal));
     return entity;
+}
+
+std::unique_ptr<AcDbEntity> face(DxfContext&, const DxfRecord& record, Followers)
+{
+    const int invisible = record.integer(70);
+    auto visible = [invisible](int edge) { return (invisible & (1 << edge)) == 0 ? Adesk::kTrue : Adesk::kFalse; };
+    return std::make_unique<AcDbFace>(record.point(10), record.point(11), record.point(12),
+                                      record.point(13, record.point(12)), visible(0), visible(1), visible(2),
+                                      visible(3));
 }
 
 std::unique_ptr<AcDbEntity> solid(DxfContext&, const DxfRecord& record, Followers)
@@ -679,7 +689,7 @@ struct EntityKind {
     EntityBuilder build;
 };
 
-constexpr std::array<EntityKind, 27> kEntityKinds{{
+constexpr std::array<EntityKind, 28> kEntityKinds{{
     {"POINT", point},
     {"LINE", line},
     {"CIRCLE", circle},
@@ -691,6 +701,7 @@ constexpr std::array<EntityKind, 27> kEntityKinds{{
     {"LEADER", leader},
     {"SOLID", solid},
     {"TRACE", trace},
+    {"3DFACE", face},
     {"TEXT", text},
     {"ATTDEF", attributeDefinition},
     {"MTEXT", multilineText},
