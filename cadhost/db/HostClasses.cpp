@@ -27,6 +27,7 @@
 #include "dbsymtb.h"
 #include "dbtable.h"
 #include "dbtext.h"
+#include "dbwipeout.h"
 #include "dbviewport.h"
 #include "dbxline.h"
 #include "drawable.h"
@@ -116,6 +117,7 @@ HOST_CLASS(AcDbArcDimension, AcDbDimension, ACRX_T("ARC_DIMENSION"), ACRX_CONCRE
 HOST_CLASS(AcDbRadialDimensionLarge, AcDbDimension, ACRX_T("LARGE_RADIAL_DIMENSION"), ACRX_CONCRETE(AcDbRadialDimensionLarge))
 HOST_CLASS(AcDbMline, AcDbEntity, ACRX_T("MLINE"), ACRX_CONCRETE(AcDbMline))
 HOST_CLASS(AcDbRasterImage, AcDbEntity, ACRX_T("IMAGE"), ACRX_CONCRETE(AcDbRasterImage))
+HOST_CLASS(AcDbWipeout, AcDbRasterImage, ACRX_T("WIPEOUT"), ACRX_CONCRETE(AcDbWipeout))
 HOST_CLASS(AcDbViewport, AcDbEntity, ACRX_T("VIEWPORT"), ACRX_CONCRETE(AcDbViewport))
 HOST_CLASS(AcDb3dSolid, AcDbEntity, ACRX_T("3DSOLID"), ACRX_CONCRETE(AcDb3dSolid))
 HOST_CLASS(AcDbRegion, AcDbEntity, ACRX_T("REGION"), ACRX_CONCRETE(AcDbRegion))

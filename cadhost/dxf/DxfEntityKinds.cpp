@@ -17,6 +17,7 @@
 #include "dbtable.h"
 #include "dbtext.h"
 #include "dbviewport.h"
+#include "dbwipeout.h"
 #include "dbxline.h"
 #include "gearc2d.h"
 #include "geell2d.h"
@@ -649,6 +650,24 @@ std::unique_ptr<AcDbEntity> image(DxfContext& context, const DxfRecord& record, 
     return entity;
 }
 
+// A wipeout is placed as an image one pixel in size; its boundary (group 14) is in pixel coordinates about
+// the pixel's centre, with y downwards.
+std::unique_ptr<AcDbEntity> wipeout(DxfContext&, const DxfRecord& record, Followers)
+{
+    auto entity = std::make_unique<AcDbWipeout>();
+    const AcGePoint3d pixels = record.point(13, AcGePoint3d(1, 1, 0));
+    entity->setOrientation(record.point(10), record.vector(11, AcGeVector3d::kXAxis) * pixels.x,
+                           record.vector(12, AcGeVector3d::kYAxis) * pixels.y);
+    std::vector<AcGePoint2d> boundary;
+    for (const AcGePoint3d& point : record.points(14))
+        boundary.emplace_back((point.x + 0.5) / std::max(pixels.x, 1.0), (0.5 - point.y) / std::max(pixels.y, 1.0));
+    // Two points are the opposite corners of a rectangle.
+    if (boundary.size() == 2)
+        boundary = {boundary[0], {boundary[1].x, boundary[0].y}, boundary[1], {boundary[0].x, boundary[1].y}};
+    entity->setBoundary(boundary);
+    return entity;
+}
+
 std::unique_ptr<AcDbEntity> viewport(DxfContext&, const DxfRecord& record, Followers)
 {
     auto entity = std::make_unique<AcDbViewport>();
@@ -689,7 +708,7 @@ struct EntityKind {
     EntityBuilder build;
 };
 
-constexpr std::array<EntityKind, 28> kEntityKinds{{
+constexpr std::array<EntityKind, 29> kEntityKinds{{
     {"POINT", point},
     {"LINE", line},
     {"CIRCLE", circle},
@@ -714,6 +733,7 @@ constexpr std::array<EntityKind, 28> kEntityKinds{{
     {"XLINE", xline},
     {"RAY", ray},
     {"IMAGE", image},
+    {"WIPEOUT", wipeout},
     {"VIEWPORT", viewport},
     {"MLINE", multiline},
     {"3DSOLID", solid3d},

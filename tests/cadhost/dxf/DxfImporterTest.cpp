@@ -5,6 +5,7 @@
 #include "acutads.h"
 #include "dbblkref.h"
 #include "dbdict.h"
+#include "dbdim.h"
 #include "dbdxfentity.h"
 #include "dbents.h"
 #include "dbextents.h"
@@ -14,7 +15,9 @@
 #include "dbobjptr.h"
 #include "dbpl.h"
 #include "dbsymtb.h"
+#include "dbtable.h"
 #include "dbtext.h"
+#include "dbwipeout.h"
 #include "gearc2d.h"
 #include "genurb2d.h"
 #include "sorttab.h"
@@ -484,6 +487,91 @@ TEST_F(DxfImporterTest, KeepsAKindItHasNoClassForAsItsDxfData)
     AcDbExtents extents;
     ASSERT_EQ(shape->getGeomExtents(extents), Acad::eOk);
     EXPECT_EQ(extents.minPoint(), AcGePoint3d(3, 4, 0));
+}
+
+TEST_F(DxfImporterTest, ImportsTablesAndLargeRadialDimensions)
+{
+    const std::string text = dxf({"0 SECTION",
+                                  "2 ENTITIES",
+                                  "0 ACAD_TABLE",
+                                  "8 0",
+                                  "10 1",
+                                  "20 2",
+                                  "11 1",
+                                  "21 0",
+                                  "91 2",
+                                  "92 2",
+                                  "141 3",
+                                  "141 4",
+                                  "142 10",
+                                  "142 20",
+                                  "171 1",
+                                  "1 Name",
+                                  "171 1",
+                                  "1 Size",
+                                  "171 1",
+                                  "1 Bolt",
+                                  "171 1",
+                                  "1 M8",
+                                  "0 LARGE_RADIAL_DIMENSION",
+                                  "8 0",
+                                  "10 0",
+                                  "20 0",
+                                  "11 5",
+                                  "21 5",
+                                  "13 10",
+                                  "23 0",
+                                  "14 2",
+                                  "24 1",
+                                  "15 6",
+                                  "25 2",
+                                  "0 ENDSEC",
+                                  "0 EOF"});
+
+    const auto report = importDxf(write(text), m_database);
+
+    EXPECT_TRUE(report.keptKinds.empty());
+    const std::vector<AcDbObjectId> ids = entitiesOf(m_database.modelSpaceId());
+    ASSERT_EQ(ids.size(), 2u);
+    AcDbObjectPointer<AcDbTable> table(ids[0], AcDb::kForRead);
+    ASSERT_EQ(table.openStatus(), Acad::eOk);
+    EXPECT_EQ(table->numRows(), 2);
+    EXPECT_EQ(table->numColumns(), 2);
+    EXPECT_DOUBLE_EQ(table->columnWidth(1), 20.0);
+    ACHAR* cell = table->textString(1, 1);
+    EXPECT_STREQ(cell, L"M8");
+    acutDelString(cell);
+    table.close();
+    AcDbObjectPointer<AcDbRadialDimensionLarge> dimension(ids[1], AcDb::kForRead);
+    ASSERT_EQ(dimension.openStatus(), Acad::eOk);
+    EXPECT_EQ(dimension->chordPoint(), AcGePoint3d(10, 0, 0));
+    EXPECT_EQ(dimension->overrideCenter(), AcGePoint3d(2, 1, 0));
+    EXPECT_EQ(dimension->jogPoint(), AcGePoint3d(6, 2, 0));
+}
+
+TEST_F(DxfImporterTest, ImportsAWipeoutWithItsBoundaryInWorldCoordinates)
+{
+    const std::string text = dxf({"0 SECTION", "2 ENTITIES", "0 WIPEOUT", "8 0",     "10 2",     "20 3", "11 10",
+                                  "21 0",      "12 0",       "22 10",     "13 1",    "23 1",     "71 1", "91 2",
+                                  "14 -0.5",   "24 0.5",     "14 0.5",    "24 -0.5", "0 ENDSEC", "0 EOF"});
+
+    importDxf(write(text), m_database);
+
+    const std::wstring saved = (m_folder / "saved.dwg").wstring();
+    ASSERT_EQ(m_database.saveAs(saved.c_str()), Acad::eOk);
+    AcDbDatabase reopened(false, true);
+    ASSERT_EQ(reopened.readDwgFile(saved.c_str()), Acad::eOk);
+    const std::vector<AcDbObjectId> ids = entitiesOf(reopened.modelSpaceId());
+    ASSERT_EQ(ids.size(), 1u);
+    AcDbObjectPointer<AcDbWipeout> wipeout(ids[0], AcDb::kForRead);
+    ASSERT_EQ(wipeout.openStatus(), Acad::eOk);
+    AcGePoint3dArray vertices;
+    wipeout->getVertices(vertices);
+    ASSERT_EQ(vertices.length(), 4);
+    EXPECT_TRUE(vertices[0].isEqualTo(AcGePoint3d(2, 3, 0)));
+    EXPECT_TRUE(vertices[1].isEqualTo(AcGePoint3d(12, 3, 0)));
+    EXPECT_TRUE(vertices[2].isEqualTo(AcGePoint3d(12, 13, 0)));
+    EXPECT_TRUE(vertices[3].isEqualTo(AcGePoint3d(2, 13, 0)));
 }
 
 struct BadInput {
