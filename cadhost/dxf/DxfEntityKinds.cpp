@@ -7,6 +7,7 @@
 #include "dbface.h"
 #include "dbhatch.h"
 #include "dblead.h"
+#include "dbmleader.h"
 #include "dbmline.h"
 #include "dbmtext.h"
 #include "dbpl.h"
@@ -204,6 +205,86 @@ std::unique_ptr<AcDbEntity> face(DxfContext&, const DxfRecord& record, Followers
     return std::make_unique<AcDbFace>(record.point(10), record.point(11), record.point(12),
                                       record.point(13, record.point(12)), visible(0), visible(1), visible(2),
                                       visible(3));
+}
+
+// A multileader's geometry lies in its context data: the text (304, at 12, of height 41) and the leaders,
+// each a landing point (10) with leader lines whose vertices (10) run from the arrowhead towards it. The
+// sections are opened by markers in groups 300, 302 and 304 and closed by "}" in 301, 303 and 305.
+std::unique_ptr<AcDbEntity> multileader(DxfContext& context, const DxfRecord& record, Followers)
+{
+    enum class Section { kEntity, kContext, kLeader, kLine };
+    auto entity = std::make_unique<AcDbMLeader>();
+    Section section = Section::kEntity;
+    std::vector<std::vector<AcGePoint3d>> lines;
+    std::vector<std::vector<AcGePoint3d>> leaderLines;
+    std::string contents;
+    bool hasText = false;
+    AcGePoint3d textLocation;
+    double textHeight = 0.0;
+    bool hasLanding = false;
+    AcGePoint3d landing;
+    DxfCursor cursor(record);
+    while (!cursor.done()) {
+        const int code = cursor.code();
+        if (code == 300 || code == 302 || code == 304 || code == 301 || code == 303 || code == 305) {
+            const std::string value = cursor.text(code);
+            if (value == "CONTEXT_DATA{") {
+                section = Section::kContext;
+            } else if (value == "LEADER{") {
+                section = Section::kLeader;
+                hasLanding = false;
+            } else if (value == "LEADER_LINE{") {
+                section = Section::kLine;
+                leaderLines.emplace_back();
+            } else if (code == 305) {
+                section = Section::kLeader;
+            } else if (code == 303) {
+                section = Section::kContext;
+                // The leader's landing point ends each of its lines.
+                for (std::vector<AcGePoint3d>& line : leaderLines) {
+                    if (hasLanding)
+                        line.push_back(landing);
+                    lines.push_back(std::move(line));
+                }
+                leaderLines.clear();
+            } else if (code == 301) {
+                section = Section::kEntity;
+            } else if (code == 304 && section == Section::kContext) {
+                contents = value;
+                hasText = true;
+            }
+            continue;
+        }
+        if (code == 10 && section == Section::kLine) {
+            leaderLines.back().push_back(cursor.point(10));
+        } else if (code == 10 && section == Section::kLeader) {
+            landing = cursor.point(10);
+            hasLanding = true;
+        } else if (code == 12 && section == Section::kContext) {
+            textLocation = cursor.point(12);
+        } else if (code == 41 && section == Section::kContext) {
+            textHeight = cursor.real(41);
+        } else {
+            cursor.skip();
+        }
+    }
+    for (const std::vector<AcGePoint3d>& line : lines) {
+        if (line.empty())
+            continue;
+        int index = 0;
+        entity->addLeaderLine(line.front(), index);
+        for (std::size_t vertex = 1; vertex < line.size(); ++vertex)
+            entity->addLastVertex(index, line[vertex]);
+    }
+    if (hasText) {
+        AcDbMText text;
+        text.setContents(context.text.decode(contents).c_str());
+        text.setLocation(textLocation);
+        if (textHeight > 0.0)
+            text.setTextHeight(textHeight);
+        entity->setMText(&text);
+    }
+    return entity;
 }
 
 std::unique_ptr<AcDbEntity> solid(DxfContext&, const DxfRecord& record, Followers)
@@ -708,7 +789,7 @@ struct EntityKind {
     EntityBuilder build;
 };
 
-constexpr std::array<EntityKind, 29> kEntityKinds{{
+constexpr std::array<EntityKind, 30> kEntityKinds{{
     {"POINT", point},
     {"LINE", line},
     {"CIRCLE", circle},
@@ -718,6 +799,7 @@ constexpr std::array<EntityKind, 29> kEntityKinds{{
     {"LWPOLYLINE", lightweightPolyline},
     {"POLYLINE", polyline},
     {"LEADER", leader},
+    {"MULTILEADER", multileader},
     {"SOLID", solid},
     {"TRACE", trace},
     {"3DFACE", face},

@@ -12,6 +12,8 @@
 #include "dbface.h"
 #include "dbhatch.h"
 #include "dblayout.h"
+#include "dbmleader.h"
+#include "dbmtext.h"
 #include "dbobjptr.h"
 #include "dbpl.h"
 #include "dbsymtb.h"
@@ -572,6 +574,41 @@ TEST_F(DxfImporterTest, ImportsAWipeoutWithItsBoundaryInWorldCoordinates)
     EXPECT_TRUE(vertices[1].isEqualTo(AcGePoint3d(12, 3, 0)));
     EXPECT_TRUE(vertices[2].isEqualTo(AcGePoint3d(12, 13, 0)));
     EXPECT_TRUE(vertices[3].isEqualTo(AcGePoint3d(2, 13, 0)));
+}
+
+TEST_F(DxfImporterTest, ImportsAMultileaderWithItsLeaderLinesAndText)
+{
+    const std::string text = dxf({"0 SECTION",     "2 ENTITIES",  "0 MULTILEADER", "8 0",      "300 CONTEXT_DATA{",
+                                  "40 1",          "41 2.5",      "12 10",         "22 5",     "290 1",
+                                  "304 Bolt\\PM8", "302 LEADER{", "10 9",          "20 5",     "304 LEADER_LINE{",
+                                  "10 0",          "20 0",        "10 4",          "20 3",     "305 }",
+                                  "303 }",         "301 }",       "41 8",          "0 ENDSEC", "0 EOF"});
+
+    const auto report = importDxf(write(text), m_database);
+
+    EXPECT_TRUE(report.keptKinds.empty());
+    const std::wstring saved = (m_folder / "saved.dwg").wstring();
+    ASSERT_EQ(m_database.saveAs(saved.c_str()), Acad::eOk);
+    AcDbDatabase reopened(false, true);
+    ASSERT_EQ(reopened.readDwgFile(saved.c_str()), Acad::eOk);
+    const std::vector<AcDbObjectId> ids = entitiesOf(reopened.modelSpaceId());
+    ASSERT_EQ(ids.size(), 1u);
+    AcDbObjectPointer<AcDbMLeader> leader(ids[0], AcDb::kForRead);
+    ASSERT_EQ(leader.openStatus(), Acad::eOk);
+    ASSERT_EQ(leader->numLeaderLines(), 1);
+    int count = 0;
+    leader->numVertices(0, count);
+    ASSERT_EQ(count, 3);
+    AcGePoint3d vertex;
+    leader->getVertex(0, 2, vertex);
+    EXPECT_EQ(vertex, AcGePoint3d(9, 5, 0));
+    const std::unique_ptr<AcDbMText> content(leader->mtext());
+    ASSERT_NE(content, nullptr);
+    ACHAR* contents = content->contents();
+    EXPECT_STREQ(contents, L"Bolt\\PM8");
+    acutDelString(contents);
+    EXPECT_DOUBLE_EQ(content->textHeight(), 2.5);
+    EXPECT_EQ(content->location(), AcGePoint3d(10, 5, 0));
 }
 
 struct BadInput {
