@@ -1,5 +1,5 @@
-// The installed cadhost imports DXF drawings: for every bundled and shared drawing, `list` shows as many
-// entities of each kind as ezdxf reads from the file.
+// The installed cadhost imports DXF drawings: for every bundled and shared drawing, `list` shows in each
+// block as many entities of each kind as ezdxf reads from the file.
 #include "RunProcess.h"
 #include "ScopedTempFolder.h"
 
@@ -22,6 +22,7 @@ const std::string kCadhost = std::string(TESSARIL_INSTALL_DIR) + "/bin/cadhost";
 const std::string kCounter = std::string(TESSARIL_SOURCE_DIR) + "/tools/dxf_entity_counts.py";
 const std::filesystem::path kSamples = std::filesystem::path(TESSARIL_SOURCE_DIR) / "samples";
 
+// Counts by block (its name in upper case) and entity kind, as "BLOCK\tKIND".
 using KindCounts = std::map<std::string, int>;
 
 ProcessResult cadhost(std::vector<std::string> arguments)
@@ -30,31 +31,47 @@ ProcessResult cadhost(std::vector<std::string> arguments)
     return testsupport::runProcess(arguments);
 }
 
-// ezdxf's reading of the file: "KIND COUNT" lines.
+std::string upper(std::string text)
+{
+    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) {
+        return c < 0x80 ? static_cast<char>(std::toupper(c)) : static_cast<char>(c);
+    });
+    return text;
+}
+
+// ezdxf's reading of the file: "BLOCK\tKIND\tCOUNT" lines.
 KindCounts ezdxfCounts(const std::filesystem::path& drawing)
 {
     const ProcessResult result = testsupport::runProcess({"/usr/bin/python3", kCounter, drawing.string()});
     EXPECT_EQ(result.exitCode, 0) << result.err;
     KindCounts counts;
     std::istringstream lines(result.out);
-    std::string kind;
-    int count = 0;
-    while (lines >> kind >> count)
-        counts[kind] = count;
+    std::string line;
+    while (std::getline(lines, line)) {
+        const auto tab = line.rfind('\t');
+        if (tab != std::string::npos)
+            counts[line.substr(0, tab)] = std::stoi(line.substr(tab + 1));
+    }
     return counts;
 }
 
-// The entity headings of `list`: the kind, right-aligned, then its layer.
+// The block headings of `list` and, under each, the entity headings: the kind, right-aligned, then its
+// layer.
 KindCounts listedCounts(const std::string& listing)
 {
     KindCounts counts;
+    static const std::regex block(R"(^(?:Layout block|Anonymous block|Block) (.+)$)");
     static const std::regex heading(R"(^ *([A-Z0-9_]+)  Layer: )");
     std::istringstream lines(listing);
     std::string line;
+    std::string current;
     std::smatch match;
-    while (std::getline(lines, line))
-        if (std::regex_search(line, match, heading))
-            ++counts[match[1]];
+    while (std::getline(lines, line)) {
+        if (std::regex_match(line, match, block))
+            current = upper(match[1]);
+        else if (std::regex_search(line, match, heading))
+            ++counts[current + "\t" + std::string(match[1])];
+    }
     return counts;
 }
 
@@ -79,7 +96,7 @@ protected:
 
 class DxfImportFileTest : public DxfImportTest, public testing::WithParamInterface<std::filesystem::path> {};
 
-TEST_P(DxfImportFileTest, ListShowsTheEntitiesOfEveryKindTheFileHolds)
+TEST_P(DxfImportFileTest, ListShowsTheEntitiesOfEveryKindEachBlockOfTheFileHolds)
 {
     const std::string drawing = (folder.path() / "imported.dwg").string();
 
