@@ -12,6 +12,7 @@
 #include "dbelipse.h"
 #include "dbents.h"
 #include "dbface.h"
+#include "dbfcf.h"
 #include "dbhatch.h"
 #include "dblayout.h"
 #include "dblead.h"
@@ -80,6 +81,7 @@ HOST_CLASS(AcDbSolid, AcDbEntity, ACRX_T("SOLID"), ACRX_CONCRETE(AcDbSolid))
 HOST_CLASS(AcDbTrace, AcDbEntity, ACRX_T("TRACE"), ACRX_CONCRETE(AcDbTrace))
 HOST_CLASS(AcDbFace, AcDbEntity, ACRX_T("3DFACE"), ACRX_CONCRETE(AcDbFace))
 HOST_CLASS(AcDbMLeader, AcDbEntity, ACRX_T("MULTILEADER"), ACRX_CONCRETE(AcDbMLeader))
+HOST_CLASS(AcDbFcf, AcDbEntity, ACRX_T("TOLERANCE"), ACRX_CONCRETE(AcDbFcf))
 HOST_CLASS(AcDbVertex, AcDbEntity, ACRX_T("VERTEX"), ACRX_ABSTRACT)
 HOST_CLASS(AcDb2dVertex, AcDbVertex, ACRX_T("VERTEX"), ACRX_CONCRETE(AcDb2dVertex))
 HOST_CLASS(AcDb3dPolylineVertex, AcDbVertex, ACRX_T("VERTEX"), ACRX_CONCRETE(AcDb3dPolylineVertex))

@@ -2,14 +2,17 @@
 
 #include "dbblkref.h"
 #include "dbdim.h"
+#include "dbdimstyle.h"
 #include "dbelipse.h"
 #include "dbents.h"
 #include "dbface.h"
+#include "dbfcf.h"
 #include "dbhatch.h"
 #include "dblead.h"
 #include "dbmleader.h"
 #include "dbmline.h"
 #include "dbmtext.h"
+#include "dbobjptr.h"
 #include "dbpl.h"
 #include "dbray.h"
 #include "dbregion.h"
@@ -283,6 +286,21 @@ std::unique_ptr<AcDbEntity> multileader(DxfContext& context, const DxfRecord& re
         if (textHeight > 0.0)
             text.setTextHeight(textHeight);
         entity->setMText(&text);
+    }
+    return entity;
+}
+
+// A feature control frame takes its text height from its dimension style.
+std::unique_ptr<AcDbEntity> featureControlFrame(DxfContext& context, const DxfRecord& record, Followers)
+{
+    auto entity = std::make_unique<AcDbFcf>(context.text.decode(record.text(1)).c_str(), record.point(10),
+                                            record.vector(210, kNoNormal), record.vector(11, AcGeVector3d::kXAxis));
+    const AcDbObjectId style = DxfContext::find(context.dimStyles, context.text.decode(record.text(3)));
+    if (!style.isNull()) {
+        entity->setDimensionStyle(style);
+        AcDbObjectPointer<AcDbDimStyleTableRecord> record(style, AcDb::kForRead);
+        if (record.openStatus() == Acad::eOk)
+            entity->setDimtxt(record->dimtxt() * (record->dimscale() > 0.0 ? record->dimscale() : 1.0));
     }
     return entity;
 }
@@ -789,7 +807,7 @@ struct EntityKind {
     EntityBuilder build;
 };
 
-constexpr std::array<EntityKind, 30> kEntityKinds{{
+constexpr std::array<EntityKind, 31> kEntityKinds{{
     {"POINT", point},
     {"LINE", line},
     {"CIRCLE", circle},
@@ -800,6 +818,7 @@ constexpr std::array<EntityKind, 30> kEntityKinds{{
     {"POLYLINE", polyline},
     {"LEADER", leader},
     {"MULTILEADER", multileader},
+    {"TOLERANCE", featureControlFrame},
     {"SOLID", solid},
     {"TRACE", trace},
     {"3DFACE", face},

@@ -10,6 +10,7 @@
 #include "dbents.h"
 #include "dbextents.h"
 #include "dbface.h"
+#include "dbfcf.h"
 #include "dbhatch.h"
 #include "dblayout.h"
 #include "dbmleader.h"
@@ -609,6 +610,48 @@ TEST_F(DxfImporterTest, ImportsAMultileaderWithItsLeaderLinesAndText)
     acutDelString(contents);
     EXPECT_DOUBLE_EQ(content->textHeight(), 2.5);
     EXPECT_EQ(content->location(), AcGePoint3d(10, 5, 0));
+}
+
+TEST_F(DxfImporterTest, ImportsAFeatureControlFrameWithTheTextHeightOfItsStyle)
+{
+    const std::string text = dxf({"0 SECTION",
+                                  "2 TABLES",
+                                  "0 TABLE",
+                                  "2 DIMSTYLE",
+                                  "0 DIMSTYLE",
+                                  "2 GDT",
+                                  "140 2.5",
+                                  "0 ENDTAB",
+                                  "0 ENDSEC",
+                                  "0 SECTION",
+                                  "2 ENTITIES",
+                                  "0 TOLERANCE",
+                                  "8 0",
+                                  "3 GDT",
+                                  "10 1",
+                                  "20 2",
+                                  "1 {\\Fgdt;j}%%v0.05%%vA",
+                                  "11 1",
+                                  "21 0",
+                                  "0 ENDSEC",
+                                  "0 EOF"});
+
+    const auto report = importDxf(write(text), m_database);
+
+    EXPECT_TRUE(report.keptKinds.empty());
+    const std::vector<AcDbObjectId> ids = entitiesOf(m_database.modelSpaceId());
+    ASSERT_EQ(ids.size(), 1u);
+    AcDbObjectPointer<AcDbFcf> frame(ids[0], AcDb::kForRead);
+    ASSERT_EQ(frame.openStatus(), Acad::eOk);
+    EXPECT_EQ(frame->location(), AcGePoint3d(1, 2, 0));
+    EXPECT_DOUBLE_EQ(frame->dimtxt(), 2.5);
+    ACHAR* contents = frame->text();
+    EXPECT_STREQ(contents, L"{\\Fgdt;j}%%v0.05%%vA");
+    acutDelString(contents);
+    AcDbExtents extents;
+    ASSERT_EQ(frame->getGeomExtents(extents), Acad::eOk);
+    EXPECT_DOUBLE_EQ(extents.minPoint().y, -0.5);
+    EXPECT_DOUBLE_EQ(extents.maxPoint().y, 4.5);
 }
 
 struct BadInput {
