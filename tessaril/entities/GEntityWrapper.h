@@ -8,6 +8,7 @@
 #include "CommonProperties.h"
 #include "CustomClassRegistration.h"
 #include "GDwgFiler.h"
+#include "OneColorGradient.h"
 #include "app/DebugTrace.h"
 #include "records/EntityDataStream.h"
 
@@ -89,6 +90,7 @@ public:
             return status;
         }
         copyCommonProperties(m_inner.get(), this);
+        restoreOneColorGradient(*m_inner);
         traceLine(L"%s::dwgInFields End", className());
         return filer->filerStatus();
     }

@@ -4,6 +4,7 @@
 
 #include "app/DiagnosticLog.h"
 #include "entities/CommonProperties.h"
+#include "entities/OneColorGradient.h"
 #include "entities/WrapperEntities.h"
 #include "records/GCopyEntityHelper.h"
 
@@ -102,6 +103,7 @@ Acad::ErrorStatus replaceByWrapper(AcDbBlockTableRecord* owner, AcDbEntity* enti
     }
     setLockMarker(wrapper.get());
     copyCommonProperties(wrapper.get(), entity);
+    carryOneColorGradient(*wrapper, *entity);
     wrapper.release()->close();
     return Acad::eOk;
 }

@@ -145,7 +145,8 @@ Acad::ErrorStatus GHatchData::apply(AcDbHatch* hatch)
     hatch->setGradient(gradientType, gradientName);
     hatch->setGradientAngle(gradientAngle);
     hatch->setGradientOneColorMode(oneColorMode);
-    if (oneColorMode == Adesk::kFalse)
+    // A copy in memory keeps the colours a one-colour gradient draws with, though a stream leaves them out.
+    if (oneColorMode == Adesk::kFalse || !gradientColors.empty())
         setGradientColors(*hatch);
     hatch->setOriginPoint(originPoint);
     appendLoops(*hatch);

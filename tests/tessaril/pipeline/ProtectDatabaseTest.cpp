@@ -1,5 +1,6 @@
 // Conversion of one open drawing: size check, layers, watermark and the replacement of entities.
 #include "PipelineTestSupport.h"
+#include "ScopedTempFolder.h"
 
 #include "pipeline/ConvertEntity.h"
 #include "pipeline/ProtectDatabase.h"
@@ -8,6 +9,7 @@
 #include "CommandLine.h"
 #include "dbblkref.h"
 #include "dbents.h"
+#include "dbhatch.h"
 #include "dbmline.h"
 #include "dbtext.h"
 #include "entities/WrapperEntities.h"
@@ -15,6 +17,9 @@
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
 
 namespace {
 
@@ -83,6 +88,58 @@ TEST_F(ProtectDatabaseTest, LineBecomesMarkedWrapperAboveADoubledWatermark)
     sortents->close();
     ASSERT_EQ(order.length(), 2);
     EXPECT_EQ(order[0], ids[0]);
+}
+
+// The first gradient colour of a one-colour gradient hatch, which the drawn fill shows.
+Adesk::UInt16 firstGradientColor(const AcDbHatch& hatch)
+{
+    unsigned int count = 0;
+    AcCmColor* colors = nullptr;
+    float* values = nullptr;
+    hatch.getGradientColors(count, colors, values);
+    const std::unique_ptr<AcCmColor[]> ownedColors(colors);
+    const std::unique_ptr<float[]> ownedValues(values);
+    return count == 0 ? Adesk::UInt16{0} : colors[0].colorIndex();
+}
+
+TEST_F(ProtectDatabaseTest, OneColorGradientKeepsItsColourInMemoryAndAfterSaveAndOpen)
+{
+    auto* gradient = new AcDbHatch();
+    gradient->setHatchObjectType(AcDbHatch::kGradientObject);
+    gradient->setGradient(AcDbHatch::kPreDefinedGradient, L"LINEAR");
+    gradient->setGradientOneColorMode(Adesk::kTrue);
+    AcCmColor colors[2];
+    colors[0].setColorIndex(5);
+    colors[1].setRGB(255, 255, 255);
+    const float values[2] = {0.0F, 1.0F};
+    gradient->setGradientColors(2, colors, values);
+    gradient->setShadeTintValue(0.5F);
+    AcGePoint2dArray triangle;
+    triangle.append(AcGePoint2d(0, 0));
+    triangle.append(AcGePoint2d(20, 0));
+    triangle.append(AcGePoint2d(10, 15));
+    gradient->appendLoop(AcDbHatch::kExternal, triangle, AcGeDoubleArray());
+    appendTo(modelSpace(), gradient);
+    m_options.kindFlags.hatches = true;
+    ASSERT_EQ(protect(), Acad::eOk);
+    const AcDbObjectIdArray ids = entityIds(modelSpace());
+    ASSERT_THAT(classNames(modelSpace()), ElementsAre(L"AcDbWatermark", L"AcDbHatchEx"));
+    {
+        AcDbObjectPointer<AcDbHatchEx> wrapper(ids[1], AcDb::kForRead);
+        ASSERT_EQ(wrapper.openStatus(), Acad::eOk);
+        EXPECT_EQ(firstGradientColor(*wrapper->inner()), 5);
+    }
+
+    ScopedTempFolder folder;
+    const std::filesystem::path path = folder / "gradient.dwg";
+    ASSERT_EQ(db().saveAs(path.wstring().c_str()), Acad::eOk);
+    AcDbDatabase reread(false, true);
+    ASSERT_EQ(reread.readDwgFile(path.wstring().c_str()), Acad::eOk);
+    const AcDbObjectIdArray reopened = entityIds(reread.modelSpaceId());
+    ASSERT_EQ(reopened.length(), 2);
+    AcDbObjectPointer<AcDbHatchEx> wrapper(reopened[1], AcDb::kForRead);
+    ASSERT_EQ(wrapper.openStatus(), Acad::eOk);
+    EXPECT_EQ(firstGradientColor(*wrapper->inner()), 5);
 }
 
 TEST_F(ProtectDatabaseTest, TooSmallFileIsRefusedBeforeAnyChange)
