@@ -335,6 +335,21 @@ const Calls kSquareLoop = {
     "writeDouble 0.5", "writePoint2d 8,8", "writeDouble 0",    "writePoint2d 0,8", "writeDouble 0.25",
 };
 
+// A 2D polyline with one vertex. The vertex's material is stored but never set on a vertex that is
+// read, so a polyline read from a stream writes the material it had before.
+Calls polyline2dStream(const std::string& material)
+{
+    return kCurveHeader +
+           Calls{"writeUInt32 1",       "writeUInt8 0",    "writeDouble 0.25", "writeDouble 0.5", "writeDouble 0.75",
+                 "writeVector3d 0,0,1", "writeDouble 1.5", "writeBoolean 0",   "writeBoolean 1",  "writeUInt32 1"} +
+           // The vertex: its own stream, then its property block.
+           kEntityHeader +
+           Calls{"writeUInt32 1",         "writePoint3d 1,2,0", "writeDouble 0.125", "writeDouble 0.375",
+                 "writeDouble 0.625",     "writeDouble 0",      "writeUInt32 2",     "writeUInt16 3",
+                 "writeHardPointerId #0", "writeUInt8 255",     "writeUInt8 0",      "writeHardPointerId #" + material,
+                 "writeHardPointerId #0", "writeDouble 1"};
+}
+
 std::vector<LayoutCase> cases()
 {
     return {
@@ -401,6 +416,21 @@ std::vector<LayoutCase> cases()
                               "writeDouble 0",      "writeDouble 1",     "writeDouble 1",      "writeDouble 1",
                               "writeInt32 3",       "writeDouble 1",     "writeDouble 0.5",    "writeDouble 1",
                               "writeDouble 0.25",   "writeDouble 0.125", "writeBool 0"}},
+        {"FitSpline",
+         [] {
+             AcGePoint3dArray fit;
+             fit.append(AcGePoint3d(0, 0, 0));
+             fit.append(AcGePoint3d(4, 0, 0));
+             return new AcDbSpline(fit, AcGeVector3d(1, 0, 0), AcGeVector3d(0, 1, 0), 2, 0.5);
+         },
+         // The NURBS data the host makes of two fit points at degree 1: the points themselves.
+         kCurveHeader + Calls{"writeUInt32 1",      "writeInt32 1",    "writeBoolean 0",     "writeBoolean 0",
+                              "writeBoolean 0",     "writeInt32 2",    "writePoint3d 0,0,0", "writePoint3d 4,0,0",
+                              "writeInt32 4",       "writeDouble 0",   "writeDouble 0",      "writeDouble 1",
+                              "writeDouble 1",      "writeInt32 0",    "writeDouble 0",      "writeDouble 0",
+                              "writeBool 1",        "writeInt32 2",    "writePoint3d 0,0,0", "writePoint3d 4,0,0",
+                              "writeInt32 1",       "writeDouble 0.5", "writeBoolean 1",     "writeVector3d 1,0,0",
+                              "writeVector3d 0,1,0"}},
         {"Polyline",
          [] {
              auto* polyline = new AcDbPolyline;
@@ -426,18 +456,14 @@ std::vector<LayoutCase> cases()
              polyline->makeClosed();
              auto* vertex = new AcDb2dVertex(AcGePoint3d(1, 2, 0), 0.125, 0.375, 0.625, 0.0);
              vertex->setColorIndex(3);
+             // Stored as it is and never looked up, so an id without an object serves.
+             AcDbObjectId material;
+             vertex->setMaterial(material.setFromOldId(0x40));
              polyline->appendVertex(vertex);
              vertex->close();
              return polyline;
          },
-         kCurveHeader +
-             Calls{"writeUInt32 1", "writeUInt8 0", "writeDouble 0.25", "writeDouble 0.5", "writeDouble 0.75",
-                   "writeVector3d 0,0,1", "writeDouble 1.5", "writeBoolean 0", "writeBoolean 1", "writeUInt32 1"} +
-             // The vertex: its own stream, then its property block.
-             kEntityHeader +
-             Calls{"writeUInt32 1", "writePoint3d 1,2,0", "writeDouble 0.125", "writeDouble 0.375", "writeDouble 0.625",
-                   "writeDouble 0", "writeUInt32 2", "writeUInt16 3", "writeHardPointerId #0", "writeUInt8 255",
-                   "writeUInt8 0", "writeHardPointerId #0", "writeHardPointerId #0", "writeDouble 1"}},
+         polyline2dStream("40"), polyline2dStream("0")},
         {"Polyline3d",
          [] {
              AcGePoint3dArray points;
