@@ -408,10 +408,10 @@ std::vector<LayoutCase> cases()
              AcGeDoubleArray weights;
              for (const double weight : {1.0, 0.5, 1.0})
                  weights.append(weight);
-             return new AcDbSpline(2, Adesk::kTrue, Adesk::kFalse, Adesk::kFalse, points, knots, weights, 0.25, 0.125);
+             return new AcDbSpline(2, Adesk::kTrue, Adesk::kFalse, Adesk::kTrue, points, knots, weights, 0.25, 0.125);
          },
          kCurveHeader + Calls{"writeUInt32 1",      "writeInt32 2",      "writeBoolean 1",     "writeBoolean 0",
-                              "writeBoolean 0",     "writeInt32 3",      "writePoint3d 0,0,0", "writePoint3d 1,1,0",
+                              "writeBoolean 1",     "writeInt32 3",      "writePoint3d 0,0,0", "writePoint3d 1,1,0",
                               "writePoint3d 2,0,0", "writeInt32 6",      "writeDouble 0",      "writeDouble 0",
                               "writeDouble 0",      "writeDouble 1",     "writeDouble 1",      "writeDouble 1",
                               "writeInt32 3",       "writeDouble 1",     "writeDouble 0.5",    "writeDouble 1",
