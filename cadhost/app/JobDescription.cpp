@@ -213,7 +213,7 @@ bool JobDescription::read(const std::wstring& text, std::wstring& message)
             return false;
         }
         if (!set(trimmed(line.substr(0, equals)), trimmed(line.substr(equals + 1)), message)) {
-            message = L"line " + std::to_wstring(number) + L": " + message;
+            message.insert(0, L"line " + std::to_wstring(number) + L": ");
             return false;
         }
     }

@@ -19,8 +19,8 @@ constexpr std::array<Adesk::UInt32, 256> makePalette()
     for (int index = 0; index < 10; ++index)
         palette[static_cast<std::size_t>(index)] = kFixed[index];
     constexpr unsigned kGrays[6] = {51, 80, 105, 130, 190, 255};
-    for (int index = 0; index < 6; ++index)
-        palette[static_cast<std::size_t>(250 + index)] = rgb(kGrays[index], kGrays[index], kGrays[index]);
+    for (std::size_t index = 0; index < 6; ++index)
+        palette[250 + index] = rgb(kGrays[index], kGrays[index], kGrays[index]);
 
     constexpr unsigned kBrightness[5] = {255, 165, 127, 76, 38};
     for (unsigned hue = 0; hue < 24; ++hue) {

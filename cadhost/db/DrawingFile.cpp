@@ -154,8 +154,8 @@ public:
         file.writeBytes(kMagic.data(), kMagic.size());
         file.writeUInt32(kDrawingFormatVersion);
         file.writeUInt32(static_cast<Adesk::UInt32>(kSections.size()));
-        const DwgBufferFiler* payloads[] = {&header, &classes, &objects};
-        for (std::size_t index = 0; index < kSections.size(); ++index) {
+        const std::array<const DwgBufferFiler*, kSections.size()> payloads = {&header, &classes, &objects};
+        for (std::size_t index = 0; index < payloads.size(); ++index) {
             const std::vector<Adesk::UInt8>& payload = payloads[index]->bytes();
             file.writeUInt32(kSections[index]);
             writeSpan(file, payload);

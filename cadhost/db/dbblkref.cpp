@@ -165,7 +165,8 @@ Acad::ErrorStatus AcDbBlockReference::moveAttributesIntoDatabase()
         const Acad::ErrorStatus status = db->addAcDbObject(id, attribute);
         if (status != Acad::eOk)
             return status;
-        m_memoryAttributes.front().release();
+        // The database owns the attribute from here on.
+        static_cast<void>(m_memoryAttributes.front().release());
         m_memoryAttributes.erase(m_memoryAttributes.begin());
         attribute->setOwnerId(objectId());
         attribute->close();

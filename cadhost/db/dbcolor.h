@@ -7,7 +7,14 @@
 class AcDbDwgFiler;
 
 namespace AcCmEntityColor {
-enum ColorMethod : Adesk::UInt8 { kByLayer = 0xC0, kByBlock = 0xC1, kByColor = 0xC2, kByACI = 0xC3, kForeground = 0xC5, kNone = 0xC8 };
+enum ColorMethod : Adesk::UInt8 {
+    kByLayer = 0xC0,
+    kByBlock = 0xC1,
+    kByColor = 0xC2,
+    kByACI = 0xC3,
+    kForeground = 0xC5,
+    kNone = 0xC8
+};
 // The colour index whose palette colour lies nearest to the given RGB colour (1..255).
 CADHOST_EXPORT Adesk::UInt16 lookUpACI(Adesk::UInt8 red, Adesk::UInt8 green, Adesk::UInt8 blue);
 // The palette RGB colour of an index, packed as 0x00RRGGBB.

@@ -682,6 +682,7 @@ Adesk::Boolean AcDbHatch::subWorldDraw(AcGiWorldDraw* worldDraw)
     const auto polygons = loopPolygons();
     for (const auto& polygon : polygons) {
         std::vector<AcGePoint3d> points;
+        points.reserve(polygon.size() + 1);
         for (const AcGePoint2d& point : polygon)
             points.push_back(toWorld(point));
         points.push_back(points.front());
@@ -696,6 +697,7 @@ Adesk::Boolean AcDbHatch::subWorldDraw(AcGiWorldDraw* worldDraw)
         traits.setFillType(kAcGiFillAlways);
         for (const auto& polygon : polygons) {
             std::vector<AcGePoint3d> points;
+            points.reserve(polygon.size());
             for (const AcGePoint2d& point : polygon)
                 points.push_back(toWorld(point));
             geometry.polygon(static_cast<Adesk::UInt32>(points.size()), points.data());
@@ -815,6 +817,7 @@ void AcDbHatch::fileLoop(cadhost::DwgFieldWriter& io, const Loop& loop)
             AcGeDoubleArray weights;
             spline->getDefinitionData(degree, rational, periodic, knots, controlPoints, weights);
             std::vector<double> knotValues;
+            knotValues.reserve(static_cast<std::size_t>(knots.length()));
             for (int k = 0; k < knots.length(); ++k)
                 knotValues.push_back(knots[k]);
             io(static_cast<Adesk::Int32>(degree))(periodic != Adesk::kFalse);

@@ -2,8 +2,8 @@
 // the object being closed, erased or turned into a proxy.
 #pragma once
 
-#include "acarray.h"
 #include "acadstrc.h"
+#include "acarray.h"
 #include "dbhandle.h"
 
 #include <functional>

@@ -13,6 +13,13 @@ constexpr double kDefaultRowHeight = 0.5;
 constexpr double kDefaultColumnWidth = 2.5;
 // A grid larger than this is taken for damage when it is read.
 constexpr Adesk::Int32 kMaxCells = 1 << 20;
+
+// The position of a cell in the row-by-row list of a grid with the given number of columns; row and
+// column are never negative.
+std::size_t cellIndex(int row, int column, int columns)
+{
+    return static_cast<std::size_t>(row) * static_cast<std::size_t>(columns) + static_cast<std::size_t>(column);
+}
 } // namespace
 
 bool AcDbTable::isCell(int row, int column) const
@@ -28,8 +35,7 @@ Acad::ErrorStatus AcDbTable::setSize(int rows, int columns)
     std::vector<Cell> cells(static_cast<std::size_t>(rows) * static_cast<std::size_t>(columns));
     for (int row = 0; row < std::min(rows, m_rows); ++row) {
         for (int column = 0; column < std::min(columns, m_columns); ++column)
-            cells[static_cast<std::size_t>(row * columns + column)] =
-                m_cells[static_cast<std::size_t>(row * m_columns + column)];
+            cells[cellIndex(row, column, columns)] = m_cells[cellIndex(row, column, m_columns)];
     }
     m_cells = std::move(cells);
     m_rowHeights.resize(static_cast<std::size_t>(rows), kDefaultRowHeight);
@@ -97,7 +103,7 @@ ACHAR* AcDbTable::textString(int row, int column) const
     if (!isCell(row, column))
         return nullptr;
     ACHAR* copy = nullptr;
-    acutNewString(m_cells[static_cast<std::size_t>(row * m_columns + column)].text.c_str(), copy);
+    acutNewString(m_cells[cellIndex(row, column, m_columns)].text.c_str(), copy);
     return copy;
 }
 
@@ -106,14 +112,14 @@ Acad::ErrorStatus AcDbTable::setTextString(int row, int column, const ACHAR* tex
     if (!isCell(row, column) || text == nullptr)
         return Acad::eInvalidInput;
     assertWriteEnabled();
-    m_cells[static_cast<std::size_t>(row * m_columns + column)].text = text;
+    m_cells[cellIndex(row, column, m_columns)].text = text;
     return Acad::eOk;
 }
 
 double AcDbTable::textHeight(int row, int column) const
 {
     assertReadEnabled();
-    return isCell(row, column) ? m_cells[static_cast<std::size_t>(row * m_columns + column)].textHeight : 0.0;
+    return isCell(row, column) ? m_cells[cellIndex(row, column, m_columns)].textHeight : 0.0;
 }
 
 Acad::ErrorStatus AcDbTable::setTextHeight(int row, int column, double height)
@@ -121,7 +127,7 @@ Acad::ErrorStatus AcDbTable::setTextHeight(int row, int column, double height)
     if (!isCell(row, column) || !(height > 0.0))
         return Acad::eInvalidInput;
     assertWriteEnabled();
-    m_cells[static_cast<std::size_t>(row * m_columns + column)].textHeight = height;
+    m_cells[cellIndex(row, column, m_columns)].textHeight = height;
     return Acad::eOk;
 }
 
@@ -194,7 +200,7 @@ Acad::ErrorStatus AcDbTable::subExplode(AcDbVoidPtrArray& entitySet) const
     }
     for (int row = 0; row < m_rows; ++row) {
         for (int column = 0; column < m_columns; ++column) {
-            const Cell& cell = m_cells[static_cast<std::size_t>(row * m_columns + column)];
+            const Cell& cell = m_cells[cellIndex(row, column, m_columns)];
             if (cell.text.empty())
                 continue;
             const AcGePoint3d center = cellCenter(row, column);
@@ -226,7 +232,8 @@ Adesk::Boolean AcDbTable::subWorldDraw(AcGiWorldDraw* worldDraw)
 void AcDbTable::subList() const
 {
     assertReadEnabled();
-    AcDbEntity::subList();
+    // A table lists as a table, not as the block reference it is built on.
+    AcDbEntity::subList(); // NOLINT(bugprone-parent-virtual-call)
     cadhost::listHeader(*this);
     const AcGePoint3d corner = position();
     acutPrintf(L"\n  position: (%g, %g, %g)  rows: %d  columns: %d", corner.x, corner.y, corner.z, m_rows, m_columns);

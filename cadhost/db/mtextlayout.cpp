@@ -87,8 +87,6 @@ std::vector<std::wstring> mtextParagraphs(std::wstring_view contents)
         i += 2;
         if (code == L'P' || code == L'N' || code == L'X') {
             paragraphs.emplace_back();
-        } else if (code == L'\\' || code == L'{' || code == L'}') {
-            paragraphs.back().push_back(code);
         } else if (code == L'~') {
             paragraphs.back().push_back(kNoBreakSpace);
         } else if (code == L'U') {
@@ -111,7 +109,8 @@ std::vector<std::wstring> mtextParagraphs(std::wstring_view contents)
             if (i < contents.size())
                 ++i;
         } else if (kToggleCodes.find(code) == std::wstring_view::npos) {
-            // An unknown code shows its character, as the host does with a stray backslash.
+            // An escaped backslash or brace shows as itself, and so does an unknown code, as the host
+            // does with a stray backslash.
             paragraphs.back().push_back(code);
         }
     }

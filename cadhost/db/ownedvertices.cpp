@@ -70,7 +70,8 @@ void OwnedVertices::adoptIntoDatabase() const
         AcDbObjectId id;
         if (database->imp()->addObject(vertex, id) != Acad::eOk)
             continue;
-        slot.memory.release();
+        // The database owns the vertex from here on.
+        static_cast<void>(slot.memory.release());
         slot.id = id;
         vertex->setOwnerId(m_owner.objectId());
         takeOwnerProperties(*vertex, m_owner, *database);

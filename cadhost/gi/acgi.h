@@ -85,12 +85,11 @@ public:
     virtual Adesk::Boolean polygon(Adesk::UInt32 count, const AcGePoint3d* vertices) const = 0;
     // Text drawn from its insertion point along direction, with the given height, width factor
     // and oblique angle; raw means no control-code processing.
-    virtual Adesk::Boolean text(const AcGePoint3d& position, const AcGeVector3d& normal,
-                                const AcGeVector3d& direction, double height, double width, double oblique,
-                                const ACHAR* text) const = 0;
-    virtual Adesk::Boolean text(const AcGePoint3d& position, const AcGeVector3d& normal,
-                                const AcGeVector3d& direction, const ACHAR* text, Adesk::Int32 length,
-                                Adesk::Boolean raw, const AcGiTextStyle& style) const = 0;
+    virtual Adesk::Boolean text(const AcGePoint3d& position, const AcGeVector3d& normal, const AcGeVector3d& direction,
+                                double height, double width, double oblique, const ACHAR* text) const = 0;
+    virtual Adesk::Boolean text(const AcGePoint3d& position, const AcGeVector3d& normal, const AcGeVector3d& direction,
+                                const ACHAR* text, Adesk::Int32 length, Adesk::Boolean raw,
+                                const AcGiTextStyle& style) const = 0;
     virtual Adesk::Boolean xline(const AcGePoint3d& first, const AcGePoint3d& second) const = 0;
     virtual Adesk::Boolean ray(const AcGePoint3d& origin, const AcGePoint3d& through) const = 0;
     // Draws another drawable with its own setAttributes, worldDraw and, when that answers false,

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cwchar>
+#include <type_traits>
 #include <utility>
 
 namespace {
@@ -13,7 +14,7 @@ constexpr LONG kDialogFontHeight = 8;
 
 bool isFullWidth(wchar_t ch)
 {
-    const auto code = static_cast<std::uint32_t>(ch);
+    const auto code = static_cast<std::uint32_t>(static_cast<std::make_unsigned_t<wchar_t>>(ch));
     return (code >= 0x1100 && code <= 0x115F) || (code >= 0x2E80 && !(code >= 0xFF61 && code <= 0xFFDC));
 }
 

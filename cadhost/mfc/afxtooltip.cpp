@@ -56,9 +56,9 @@ void CToolTipCtrl::RelayEvent(LPMSG message)
     const auto over = std::find_if(m_tools.begin(), m_tools.end(), [&](const Tool& tool) {
         if (tool.window != message->hwnd)
             return false;
-        const CPoint point(static_cast<short>(LOWORD(static_cast<DWORD_PTR>(message->lParam))),
-                           static_cast<short>(HIWORD(static_cast<DWORD_PTR>(message->lParam))));
-        return CRect(0, 0, tool.window->rect.Width(), tool.window->rect.Height()).PtInRect(point);
+        const int x = static_cast<short>(LOWORD(static_cast<DWORD_PTR>(message->lParam)));
+        const int y = static_cast<short>(HIWORD(static_cast<DWORD_PTR>(message->lParam)));
+        return x >= 0 && x < tool.window->rect.Width() && y >= 0 && y < tool.window->rect.Height();
     });
     if (m_active && message->message == WM_MOUSEMOVE && over != m_tools.end()) {
         SetWindowText(over->text);

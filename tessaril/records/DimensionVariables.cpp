@@ -32,6 +32,10 @@ template <class Codec, auto Getter, auto Setter> constexpr DimensionVariable ent
         [](DimensionVariableValue& value, const D& dimension) {
             if constexpr (std::is_same_v<HostType<Getter>, ACHAR*>)
                 slot<Codec>(value) = takeText(std::invoke(Getter, dimension));
+            // A character (DIMDSEP) is kept as its code point, which is never negative.
+            else if constexpr (std::is_same_v<HostType<Getter>, ACHAR>)
+                slot<Codec>(value) = static_cast<typename Codec::Value>(
+                    static_cast<std::make_unsigned_t<ACHAR>>(std::invoke(Getter, dimension)));
             else
                 slot<Codec>(value) = static_cast<typename Codec::Value>(std::invoke(Getter, dimension));
         },

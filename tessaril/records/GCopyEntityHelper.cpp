@@ -190,7 +190,8 @@ Acad::ErrorStatus GCopyEntityHelper::CopyEntity(AcDbEntity*& target, GEntityData
     for (const ApplyRule& rule : kApplyRules) {
         if (sameName(record->className, rule.className)) {
             rule.apply(*record, target);
-            created.release();
+            // The caller owns the entity made here.
+            static_cast<void>(created.release());
             return Acad::eOk;
         }
     }

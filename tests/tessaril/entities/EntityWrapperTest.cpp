@@ -301,6 +301,107 @@ INSTANTIATE_TEST_SUITE_P(Versions, StoredVersionTest,
                              return "Version" + std::to_string(info.param.version);
                          });
 
+// The recording of a line from (1,2,3) to (4,5,6), thickness 0.5, normal (0,0,1), byte by byte: the
+// recording header, then each value behind its tag (6 UInt32, 13 point, 11 double, 15 vector).
+const char* const kLineRecording = "01000000"
+                                   "0601000000"
+                                   "0601000000"
+                                   "0601000000"
+                                   "0601000000"
+                                   "0D000000000000F03F00000000000000400000000000000840"
+                                   "0D000000000000104000000000000014400000000000001840"
+                                   "0B000000000000E03F"
+                                   "0F00000000000000000000000000000000000000000000F03F";
+
+std::vector<std::uint8_t> fromHex(const std::string& hex)
+{
+    std::vector<std::uint8_t> bytes;
+    for (std::size_t i = 0; i + 1 < hex.size(); i += 2)
+        bytes.push_back(static_cast<std::uint8_t>(std::stoul(hex.substr(i, 2), nullptr, 16)));
+    return bytes;
+}
+
+// Behind the common entity data: the version, the recording's length and chunk count, one chunk.
+std::vector<std::string> envelope(Adesk::UInt32 version, const std::string& chunk)
+{
+    return {"writeUInt32 " + std::to_string(version), "writeInt32 108", "writeInt32 1", "writeUInt32 108",
+            "writeBytes " + chunk};
+}
+
+AcDbLine* storedLine(AcDbLine* line)
+{
+    line->setStartPoint(AcGePoint3d(1, 2, 3));
+    line->setEndPoint(AcGePoint3d(4, 5, 6));
+    line->setThickness(0.5);
+    return line;
+}
+
+TEST_F(EntityWrapperTest, ANewWrapperStoresItsLineAsOneScrambledChunkOfTheRecording)
+{
+    AcDbLineEx wrapper;
+    storedLine(wrapper.inner());
+    MemoryDwgFiler common;
+    writeCommonData(common);
+    wrapper.setColorIndex(3);
+    std::vector<std::string> calls = callsOf(wrapper);
+    ASSERT_EQ(common.calls().size() + 5, calls.size());
+    calls.erase(calls.begin(), calls.begin() + static_cast<std::ptrdiff_t>(common.calls().size()));
+    const std::string stored = calls.back().substr(std::string("writeBytes ").size());
+    EXPECT_EQ(envelope(8, stored), calls);
+    std::vector<std::uint8_t> bytes = fromHex(stored);
+    EXPECT_NE(fromHex(kLineRecording), bytes);
+    Scrambler::unscramble(bytes);
+    EXPECT_EQ(fromHex(kLineRecording), bytes);
+}
+
+// Version 4 keeps the recording plain: what is stored is read and written back byte for byte.
+TEST_F(EntityWrapperTest, AVersionFourWrapperStoresThePlainRecording)
+{
+    MemoryDwgFiler stored;
+    writeCommonData(stored);
+    const std::vector<std::uint8_t> recording = fromHex(kLineRecording);
+    stored.writeUInt32(4);
+    stored.writeInt32(108);
+    stored.writeInt32(1);
+    stored.writeUInt32(108);
+    stored.writeBytes(recording.data(), recording.size());
+    const std::vector<std::string> storedCalls = stored.calls();
+    stored.rewind();
+
+    AcDbLineEx wrapper;
+    ASSERT_EQ(Acad::eOk, wrapper.dwgInFields(&stored));
+    expectPoint(wrapper.inner()->startPoint(), 1, 2, 3);
+    expectPoint(wrapper.inner()->endPoint(), 4, 5, 6);
+    EXPECT_DOUBLE_EQ(0.5, wrapper.inner()->thickness());
+    EXPECT_EQ(storedCalls, callsOf(wrapper));
+    EXPECT_EQ(envelope(4, kLineRecording), std::vector<std::string>(storedCalls.end() - 5, storedCalls.end()));
+}
+
+// Versions 1 to 3 hold the line's stream straight in the drawing's filer.
+TEST_F(EntityWrapperTest, AVersionThreeWrapperStoresTheLineStreamStraight)
+{
+    MemoryDwgFiler stored;
+    writeCommonData(stored);
+    const std::size_t common = stored.calls().size();
+    stored.writeUInt32(3);
+    for (int level = 0; level < 4; ++level)
+        stored.writeUInt32(1);
+    stored.writePoint3d(AcGePoint3d(1, 2, 3));
+    stored.writePoint3d(AcGePoint3d(4, 5, 6));
+    stored.writeDouble(0.5);
+    stored.writeVector3d(AcGeVector3d(0, 0, 1));
+    stored.rewind();
+
+    AcDbLineEx wrapper;
+    ASSERT_EQ(Acad::eOk, wrapper.dwgInFields(&stored));
+    EXPECT_EQ(0u, stored.unreadCount());
+    const std::vector<std::string> calls = callsOf(wrapper);
+    EXPECT_EQ((std::vector<std::string>{"writeUInt32 3", "writeUInt32 1", "writeUInt32 1", "writeUInt32 1",
+                                        "writeUInt32 1", "writePoint3d 1,2,3", "writePoint3d 4,5,6", "writeDouble 0.5",
+                                        "writeVector3d 0,0,1"}),
+              std::vector<std::string>(calls.begin() + static_cast<std::ptrdiff_t>(common), calls.end()));
+}
+
 TEST_F(EntityWrapperTest, VersionAbove8AsksToBeKeptAsAProxy)
 {
     MemoryDwgFiler stored;

@@ -4,8 +4,14 @@
 #include "RegisteredWatermarkClass.h"
 
 #include "entities/GDwgFiler.h"
+#include "entities/Scrambler.h"
 
 #include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -87,6 +93,35 @@ TEST(AcDbWatermarkFiling, VersionTwoWritesOneScrambledRecording)
     watermark.extents.dwgOutFields(&plain);
     plain.writeRecording();
     EXPECT_NE(plainFiler.calls().back(), calls[4]);
+}
+
+// The recording behind a version 2 watermark, byte by byte once unscrambled: the recording header,
+// the notes record (6 UInt32, 0 string, 10 bool) and then the rectangle (13 point).
+TEST(AcDbWatermarkFiling, VersionTwoRecordingHoldsTheNotesAndThenTheRectangle)
+{
+    AcDbWatermark watermark;
+    fill(watermark);
+    MemoryDwgFiler filer;
+    ASSERT_EQ(watermark.dwgOutFields(&filer), Acad::eOk);
+    const std::string stored = ownCalls(watermark, filer).back().substr(std::string("writeBytes ").size());
+    std::vector<std::uint8_t> bytes;
+    for (std::size_t i = 0; i + 1 < stored.size(); i += 2)
+        bytes.push_back(static_cast<std::uint8_t>(std::stoul(stored.substr(i, 2), nullptr, 16)));
+    Scrambler::unscramble(bytes);
+    std::string plain;
+    for (const std::uint8_t byte : bytes) {
+        char hex[3];
+        std::snprintf(hex, sizeof hex, "%02X", byte);
+        plain += hex;
+    }
+    EXPECT_EQ(plain, std::string("01000000")
+                         // notes: version, owner, user, date, extra lines and flags, rows, columns
+                         + "0601000000" + "000100000041" + "0A01" + "0A00" + "000100000042" + "0A00" + "0A01" +
+                         "0000000000" + "0A01" + "0A01" + "0600000000" + "0A00" + "0A00" + "0602000000" +
+                         "0603000000"
+                         // rectangle: version, valid, minimum (-5,-2.5,0), maximum (15,7.5,0)
+                         + "0601000000" + "0A01" + "0D00000000000014C000000000000004C00000000000000000" +
+                         "0D0000000000002E400000000000001E400000000000000000");
 }
 
 TEST(AcDbWatermarkFiling, VersionTwoReadsBack)
