@@ -23,6 +23,9 @@ AcRxClass* gWatermarkClass = nullptr;
 // Ten tick marks per edge, each a fifth of a tenth of the edge long.
 constexpr int kTicksPerEdge = 10;
 constexpr double kHalfTick = 0.1;
+// The copyright page offers grids from 2 to 8 and the record's own default is 10; one cell still draws.
+constexpr Adesk::Int32 kSmallestGrid = 1;
+constexpr Adesk::Int32 kLargestGrid = 10;
 
 struct ViewRectangle {
     AcGePoint3d min;
@@ -135,6 +138,11 @@ CString joinedLines(const CStringArray& lines)
 void drawGrid(AcGiViewportDraw* viewportDraw, const ViewRectangle& view, const CString& contents,
               const GCopyrightOption& option)
 {
+    // Each cell costs a text: a stored grid beyond the largest one the product writes is damage,
+    // and the watermark then shows its frame only.
+    const auto drawable = [](Adesk::Int32 size) { return size >= kSmallestGrid && size <= kLargestGrid; };
+    if (!drawable(option.rows) || !drawable(option.columns))
+        return;
     const double cellW = (view.max.x - view.min.x) / option.columns;
     const double cellH = (view.max.y - view.min.y) / option.rows;
     // A cell that is no positive size fits no view (no columns or rows, or an empty view).
