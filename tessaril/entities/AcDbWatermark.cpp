@@ -1,6 +1,7 @@
 #include "AcDbWatermark.h"
 
 #include "CustomClassRegistration.h"
+#include "FilingWithoutExceptions.h"
 #include "GDwgFiler.h"
 #include "WatermarkText.h"
 #include "app/DebugTrace.h"
@@ -249,46 +250,50 @@ void AcDbWatermark::rxUninit()
 
 Acad::ErrorStatus AcDbWatermark::dwgOutFields(AcDbDwgFiler* filer) const
 {
-    if (Acad::ErrorStatus status = AcDbEntity::dwgOutFields(filer); status != Acad::eOk)
-        return status;
-    if (Acad::ErrorStatus status = filer->writeUInt32(m_version); status != Acad::eOk)
-        return status;
-    if (m_version <= kLastDirectVersion) {
-        if (Acad::ErrorStatus status = fileContent<Writing>(*this, filer); status != Acad::eOk)
+    return fileWithoutExceptions(filer, [&]() -> Acad::ErrorStatus {
+        if (Acad::ErrorStatus status = AcDbEntity::dwgOutFields(filer); status != Acad::eOk)
             return status;
-    } else {
-        GDwgFiler recording(filer);
-        recording.setScramble(true);
-        if (Acad::ErrorStatus status = fileContent<Writing>(*this, &recording); status != Acad::eOk)
+        if (Acad::ErrorStatus status = filer->writeUInt32(m_version); status != Acad::eOk)
             return status;
-        if (Acad::ErrorStatus status = recording.writeRecording(); status != Acad::eOk)
-            return status;
-    }
-    return filer->filerStatus();
+        if (m_version <= kLastDirectVersion) {
+            if (Acad::ErrorStatus status = fileContent<Writing>(*this, filer); status != Acad::eOk)
+                return status;
+        } else {
+            GDwgFiler recording(filer);
+            recording.setScramble(true);
+            if (Acad::ErrorStatus status = fileContent<Writing>(*this, &recording); status != Acad::eOk)
+                return status;
+            if (Acad::ErrorStatus status = recording.writeRecording(); status != Acad::eOk)
+                return status;
+        }
+        return filer->filerStatus();
+    });
 }
 
 Acad::ErrorStatus AcDbWatermark::dwgInFields(AcDbDwgFiler* filer)
 {
-    if (Acad::ErrorStatus status = AcDbEntity::dwgInFields(filer); status != Acad::eOk)
-        return status;
-    Adesk::UInt32 version = 0;
-    if (Acad::ErrorStatus status = filer->readUInt32(&version); status != Acad::eOk)
-        return status;
-    if (version > kVersion)
-        return Acad::eMakeMeProxy;
-    m_version = version;
-    if (m_version <= kLastDirectVersion) {
-        if (Acad::ErrorStatus status = fileContent<Reading>(*this, filer); status != Acad::eOk)
+    return fileWithoutExceptions(filer, [&]() -> Acad::ErrorStatus {
+        if (Acad::ErrorStatus status = AcDbEntity::dwgInFields(filer); status != Acad::eOk)
             return status;
-    } else {
-        GDwgFiler recording(filer);
-        recording.setScramble(true);
-        if (Acad::ErrorStatus status = recording.readRecording(); status != Acad::eOk)
+        Adesk::UInt32 version = 0;
+        if (Acad::ErrorStatus status = filer->readUInt32(&version); status != Acad::eOk)
             return status;
-        if (Acad::ErrorStatus status = fileContent<Reading>(*this, &recording); status != Acad::eOk)
-            return status;
-    }
-    return filer->filerStatus();
+        if (version > kVersion)
+            return Acad::eMakeMeProxy;
+        m_version = version;
+        if (m_version <= kLastDirectVersion) {
+            if (Acad::ErrorStatus status = fileContent<Reading>(*this, filer); status != Acad::eOk)
+                return status;
+        } else {
+            GDwgFiler recording(filer);
+            recording.setScramble(true);
+            if (Acad::ErrorStatus status = recording.readRecording(); status != Acad::eOk)
+                return status;
+            if (Acad::ErrorStatus status = fileContent<Reading>(*this, &recording); status != Acad::eOk)
+                return status;
+        }
+        return filer->filerStatus();
+    });
 }
 
 Adesk::Boolean AcDbWatermark::subWorldDraw(AcGiWorldDraw*)
