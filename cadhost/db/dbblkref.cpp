@@ -2,25 +2,66 @@
 #include "listformat.h"
 
 #include "acgi.h"
+#include "acutads.h"
 #include "dbfieldio.h"
 #include "dbsymtb.h"
 #include "entgeom.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace {
 
-// A block that contains a reference to itself would otherwise draw and measure forever.
-constexpr int kMaxNesting = 32;
-thread_local int gNesting = 0;
+// Nested references multiply: a block may hold itself, directly or through other blocks, and a few
+// levels of references can fan out to millions of entities. Expansion therefore skips a block that is
+// already being expanded, stops at a nesting depth, and stops once the outermost reference has visited
+// a bounded number of entities; the first skip of an outermost expansion is reported.
+constexpr std::size_t kMaxNesting = 32;
+constexpr std::size_t kMaxExpandedEntities = 1'000'000;
+thread_local std::vector<AcDbObjectId> gExpanding;
+thread_local std::size_t gExpanded = 0;
+thread_local bool gReported = false;
 
-class NestingGuard {
+void reportSkip()
+{
+    if (gReported)
+        return;
+    gReported = true;
+    acutPrintf(L"\n块参照循环引用或嵌套过多，已跳过部分内容");
+}
+
+class Expansion {
 public:
-    NestingGuard() { ++gNesting; }
-    ~NestingGuard() { --gNesting; }
-    NestingGuard(const NestingGuard&) = delete;
-    NestingGuard& operator=(const NestingGuard&) = delete;
-    bool tooDeep() const { return gNesting > kMaxNesting; }
+    explicit Expansion(AcDbObjectId block)
+    {
+        if (gExpanding.empty()) {
+            gExpanded = 0;
+            gReported = false;
+        }
+        m_refused = gExpanding.size() >= kMaxNesting || std::ranges::find(gExpanding, block) != gExpanding.end();
+        if (m_refused)
+            reportSkip();
+        gExpanding.push_back(block);
+    }
+    ~Expansion() { gExpanding.pop_back(); }
+    Expansion(const Expansion&) = delete;
+    Expansion& operator=(const Expansion&) = delete;
+
+    bool refused() const { return m_refused; }
+
+    // Counts one more visited entity; false once the outermost expansion has spent its share.
+    static bool spend()
+    {
+        if (gExpanded >= kMaxExpandedEntities) {
+            reportSkip();
+            return false;
+        }
+        ++gExpanded;
+        return true;
+    }
+
+private:
+    bool m_refused = false;
 };
 
 // Closes an object opened for the scope.
@@ -228,8 +269,10 @@ AcDbObjectIterator* AcDbBlockReference::attributeIterator() const
 
 template <class Visit> void AcDbBlockReference::forEachShownEntity(Visit visit) const
 {
-    NestingGuard guard;
-    if (guard.tooDeep() || m_blockId.isNull())
+    if (m_blockId.isNull())
+        return;
+    const Expansion expansion(m_blockId);
+    if (expansion.refused())
         return;
     AcDbObjectIdArray ids;
     {
@@ -245,6 +288,8 @@ template <class Visit> void AcDbBlockReference::forEachShownEntity(Visit visit) 
         const AcDbAttributeDefinition* definition = AcDbAttributeDefinition::cast(entity.object);
         if (definition != nullptr && !definition->isConstant())
             continue;
+        if (!Expansion::spend())
+            return;
         visit(entity.object);
     }
 }
@@ -453,7 +498,7 @@ std::vector<AcGeMatrix3d> AcDbMInsertBlock::instanceTransforms() const
     const AcGeMatrix3d base = blockTransform();
     std::vector<AcGeMatrix3d> transforms;
     for (int row = 0; row < m_rows; ++row) {
-        for (int column = 0; column < m_columns; ++column)
+        for (int column = 0; column < m_columns && transforms.size() < kMaxExpandedEntities; ++column)
             transforms.push_back(AcGeMatrix3d::translation(columnStep * column + rowStep * row) * base);
     }
     return transforms;

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <cwchar>
 #include <numbers>
 
@@ -25,6 +26,17 @@ void replaceAll(std::wstring& text, std::wstring_view what, const std::wstring& 
 {
     for (std::size_t at = text.find(what); at != std::wstring::npos; at = text.find(what, at + with.size()))
         text.replace(at, what.size(), with);
+}
+// A stored measurement may be of any size, so the text is sized from the value instead of a fixed buffer.
+std::wstring fixedDecimals(double value, int decimals)
+{
+    const int length = std::snprintf(nullptr, 0, "%.*f", decimals, value);
+    if (length <= 0)
+        return {};
+    std::string digits(static_cast<std::size_t>(length) + 1, '\0');
+    std::snprintf(digits.data(), digits.size(), "%.*f", decimals, value);
+    digits.resize(static_cast<std::size_t>(length));
+    return std::wstring(digits.begin(), digits.end());
 }
 } // namespace
 
@@ -373,9 +385,7 @@ Acad::ErrorStatus AcDbDimension::formatMeasurement(AcString& formatted, double m
     if (!angular && vars.dimrnd > 0.0)
         value = std::round(value / vars.dimrnd) * vars.dimrnd;
     const int decimals = std::clamp(angular ? vars.dimadec : vars.dimdec, 0, 8);
-    wchar_t buffer[64];
-    std::swprintf(buffer, 64, L"%.*f", decimals, value);
-    std::wstring number = buffer;
+    std::wstring number = fixedDecimals(value, decimals);
     const std::size_t point = number.find(L'.');
     const int zeros = angular ? vars.dimazin : vars.dimzin;
     if (point != std::wstring::npos && (zeros & 8) != 0) {

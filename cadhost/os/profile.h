@@ -17,3 +17,10 @@ CADHOST_EXPORT DWORD GetPrivateProfileStringW(LPCWSTR section, LPCWSTR key, LPCW
 CADHOST_EXPORT UINT GetPrivateProfileIntW(LPCWSTR section, LPCWSTR key, int defaultValue, LPCWSTR fileName);
 // A null key removes the section, a null value removes the key.
 CADHOST_EXPORT BOOL WritePrivateProfileStringW(LPCWSTR section, LPCWSTR key, LPCWSTR value, LPCWSTR fileName);
+// The section's "key=value" entries in file order, each ending with a null and the list with another; a
+// list that does not fit is cut and size - 2 is returned.
+CADHOST_EXPORT DWORD GetPrivateProfileSectionW(LPCWSTR section, LPWSTR buffer, DWORD size, LPCWSTR fileName);
+// Replaces every key of the section, in one write of the file, with the "key=value" entries of the list:
+// each entry ends with a null and the list with another. The section keeps its place in the file; an
+// entry without "=" is left out.
+CADHOST_EXPORT BOOL WritePrivateProfileSectionW(LPCWSTR section, LPCWSTR keysAndValues, LPCWSTR fileName);

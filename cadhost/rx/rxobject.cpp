@@ -249,5 +249,7 @@ void acrx_abort(const ACHAR* format, ...)
     va_start(args, format);
     std::vswprintf(buffer.data(), buffer.size(), format, args);
     va_end(args);
+    // A message longer than the buffer leaves it unterminated; it is cut instead.
+    buffer.back() = L'\0';
     throw AcRxAbort{buffer.data()};
 }

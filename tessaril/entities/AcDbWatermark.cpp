@@ -1,6 +1,7 @@
 #include "AcDbWatermark.h"
 
 #include "CustomClassRegistration.h"
+#include "FilingWithoutExceptions.h"
 #include "GDwgFiler.h"
 #include "WatermarkText.h"
 #include "app/DebugTrace.h"
@@ -23,6 +24,9 @@ AcRxClass* gWatermarkClass = nullptr;
 // Ten tick marks per edge, each a fifth of a tenth of the edge long.
 constexpr int kTicksPerEdge = 10;
 constexpr double kHalfTick = 0.1;
+// The copyright page offers grids from 2 to 8 and the record's own default is 10; one cell still draws.
+constexpr Adesk::Int32 kSmallestGrid = 1;
+constexpr Adesk::Int32 kLargestGrid = 10;
 
 struct ViewRectangle {
     AcGePoint3d min;
@@ -135,6 +139,11 @@ CString joinedLines(const CStringArray& lines)
 void drawGrid(AcGiViewportDraw* viewportDraw, const ViewRectangle& view, const CString& contents,
               const GCopyrightOption& option)
 {
+    // Each cell costs a text: a stored grid beyond the largest one the product writes is damage,
+    // and the watermark then shows its frame only.
+    const auto drawable = [](Adesk::Int32 size) { return size >= kSmallestGrid && size <= kLargestGrid; };
+    if (!drawable(option.rows) || !drawable(option.columns))
+        return;
     const double cellW = (view.max.x - view.min.x) / option.columns;
     const double cellH = (view.max.y - view.min.y) / option.rows;
     // A cell that is no positive size fits no view (no columns or rows, or an empty view).
@@ -241,46 +250,50 @@ void AcDbWatermark::rxUninit()
 
 Acad::ErrorStatus AcDbWatermark::dwgOutFields(AcDbDwgFiler* filer) const
 {
-    if (Acad::ErrorStatus status = AcDbEntity::dwgOutFields(filer); status != Acad::eOk)
-        return status;
-    if (Acad::ErrorStatus status = filer->writeUInt32(m_version); status != Acad::eOk)
-        return status;
-    if (m_version <= kLastDirectVersion) {
-        if (Acad::ErrorStatus status = fileContent<Writing>(*this, filer); status != Acad::eOk)
+    return fileWithoutExceptions(filer, [&]() -> Acad::ErrorStatus {
+        if (Acad::ErrorStatus status = AcDbEntity::dwgOutFields(filer); status != Acad::eOk)
             return status;
-    } else {
-        GDwgFiler recording(filer);
-        recording.setScramble(true);
-        if (Acad::ErrorStatus status = fileContent<Writing>(*this, &recording); status != Acad::eOk)
+        if (Acad::ErrorStatus status = filer->writeUInt32(m_version); status != Acad::eOk)
             return status;
-        if (Acad::ErrorStatus status = recording.writeRecording(); status != Acad::eOk)
-            return status;
-    }
-    return filer->filerStatus();
+        if (m_version <= kLastDirectVersion) {
+            if (Acad::ErrorStatus status = fileContent<Writing>(*this, filer); status != Acad::eOk)
+                return status;
+        } else {
+            GDwgFiler recording(filer);
+            recording.setScramble(true);
+            if (Acad::ErrorStatus status = fileContent<Writing>(*this, &recording); status != Acad::eOk)
+                return status;
+            if (Acad::ErrorStatus status = recording.writeRecording(); status != Acad::eOk)
+                return status;
+        }
+        return filer->filerStatus();
+    });
 }
 
 Acad::ErrorStatus AcDbWatermark::dwgInFields(AcDbDwgFiler* filer)
 {
-    if (Acad::ErrorStatus status = AcDbEntity::dwgInFields(filer); status != Acad::eOk)
-        return status;
-    Adesk::UInt32 version = 0;
-    if (Acad::ErrorStatus status = filer->readUInt32(&version); status != Acad::eOk)
-        return status;
-    if (version > kVersion)
-        return Acad::eMakeMeProxy;
-    m_version = version;
-    if (m_version <= kLastDirectVersion) {
-        if (Acad::ErrorStatus status = fileContent<Reading>(*this, filer); status != Acad::eOk)
+    return fileWithoutExceptions(filer, [&]() -> Acad::ErrorStatus {
+        if (Acad::ErrorStatus status = AcDbEntity::dwgInFields(filer); status != Acad::eOk)
             return status;
-    } else {
-        GDwgFiler recording(filer);
-        recording.setScramble(true);
-        if (Acad::ErrorStatus status = recording.readRecording(); status != Acad::eOk)
+        Adesk::UInt32 version = 0;
+        if (Acad::ErrorStatus status = filer->readUInt32(&version); status != Acad::eOk)
             return status;
-        if (Acad::ErrorStatus status = fileContent<Reading>(*this, &recording); status != Acad::eOk)
-            return status;
-    }
-    return filer->filerStatus();
+        if (version > kVersion)
+            return Acad::eMakeMeProxy;
+        m_version = version;
+        if (m_version <= kLastDirectVersion) {
+            if (Acad::ErrorStatus status = fileContent<Reading>(*this, filer); status != Acad::eOk)
+                return status;
+        } else {
+            GDwgFiler recording(filer);
+            recording.setScramble(true);
+            if (Acad::ErrorStatus status = recording.readRecording(); status != Acad::eOk)
+                return status;
+            if (Acad::ErrorStatus status = fileContent<Reading>(*this, &recording); status != Acad::eOk)
+                return status;
+        }
+        return filer->filerStatus();
+    });
 }
 
 Adesk::Boolean AcDbWatermark::subWorldDraw(AcGiWorldDraw*)

@@ -7,6 +7,7 @@
 
 #include "CommonProperties.h"
 #include "CustomClassRegistration.h"
+#include "FilingWithoutExceptions.h"
 #include "GDwgFiler.h"
 #include "OneColorGradient.h"
 #include "app/DebugTrace.h"
@@ -65,55 +66,12 @@ public:
 
     Acad::ErrorStatus dwgInFields(AcDbDwgFiler* filer) override
     {
-        traceLine(L"%s::dwgInFields Start", className());
-        if (Acad::ErrorStatus status = AcDbEntity::dwgInFields(filer); status != Acad::eOk)
-            return status;
-        if (Acad::ErrorStatus status = filer->readUInt32(&m_version); status != Acad::eOk)
-            return status;
-        if (m_version > GWrapperVersion::kCurrent)
-            return Acad::eMakeMeProxy;
-        if (m_version > GWrapperVersion::kLastDirect) {
-            GDwgFiler recording(filer);
-            recording.setScramble(m_version > GWrapperVersion::kLastPlainRecording);
-            traceLine(L"%s::dwgInFields End1", className());
-            Acad::ErrorStatus status = recording.readRecording();
-            traceLine(L"%s::dwgInFields End2", className());
-            if (status != Acad::eOk)
-                return status;
-            status = readEntityData(m_inner.get(), &recording);
-            if (status != Acad::eOk) {
-                // The drawing's filer carries the failure, as the host expects of a failed read.
-                filer->setFilerStatus(recording.filerStatus() != Acad::eOk ? recording.filerStatus() : status);
-                return status;
-            }
-        } else if (Acad::ErrorStatus status = readEntityData(m_inner.get(), filer); status != Acad::eOk) {
-            return status;
-        }
-        copyCommonProperties(m_inner.get(), this);
-        restoreOneColorGradient(*m_inner);
-        traceLine(L"%s::dwgInFields End", className());
-        return filer->filerStatus();
+        return fileWithoutExceptions(filer, [&] { return readFields(filer); });
     }
 
     Acad::ErrorStatus dwgOutFields(AcDbDwgFiler* filer) const override
     {
-        traceLine(L"%s::dwgOutFields Start", className());
-        if (Acad::ErrorStatus status = AcDbEntity::dwgOutFields(filer); status != Acad::eOk)
-            return status;
-        if (Acad::ErrorStatus status = filer->writeUInt32(m_version); status != Acad::eOk)
-            return status;
-        if (m_version > GWrapperVersion::kLastDirect) {
-            GDwgFiler recording(filer);
-            recording.setScramble(m_version > GWrapperVersion::kLastPlainRecording);
-            if (Acad::ErrorStatus status = writeEntityData(m_inner.get(), &recording); status != Acad::eOk)
-                return status;
-            if (Acad::ErrorStatus status = recording.writeRecording(); status != Acad::eOk)
-                return status;
-        } else if (Acad::ErrorStatus status = writeEntityData(m_inner.get(), filer); status != Acad::eOk) {
-            return status;
-        }
-        traceLine(L"%s::dwgOutFields End", className());
-        return Acad::eOk;
+        return fileWithoutExceptions(filer, [&] { return writeFields(filer); });
     }
 
     // A wrapper is neither exported to nor imported from DXF.
@@ -283,6 +241,59 @@ protected:
     }
 
 private:
+    Acad::ErrorStatus readFields(AcDbDwgFiler* filer)
+    {
+        traceLine(L"%s::dwgInFields Start", className());
+        if (Acad::ErrorStatus status = AcDbEntity::dwgInFields(filer); status != Acad::eOk)
+            return status;
+        if (Acad::ErrorStatus status = filer->readUInt32(&m_version); status != Acad::eOk)
+            return status;
+        if (m_version > GWrapperVersion::kCurrent)
+            return Acad::eMakeMeProxy;
+        if (m_version > GWrapperVersion::kLastDirect) {
+            GDwgFiler recording(filer);
+            recording.setScramble(m_version > GWrapperVersion::kLastPlainRecording);
+            traceLine(L"%s::dwgInFields End1", className());
+            Acad::ErrorStatus status = recording.readRecording();
+            traceLine(L"%s::dwgInFields End2", className());
+            if (status != Acad::eOk)
+                return status;
+            status = readEntityData(m_inner.get(), &recording);
+            if (status != Acad::eOk) {
+                // The drawing's filer carries the failure, as the host expects of a failed read.
+                filer->setFilerStatus(recording.filerStatus() != Acad::eOk ? recording.filerStatus() : status);
+                return status;
+            }
+        } else if (Acad::ErrorStatus status = readEntityData(m_inner.get(), filer); status != Acad::eOk) {
+            return status;
+        }
+        copyCommonProperties(m_inner.get(), this);
+        restoreOneColorGradient(*m_inner);
+        traceLine(L"%s::dwgInFields End", className());
+        return filer->filerStatus();
+    }
+
+    Acad::ErrorStatus writeFields(AcDbDwgFiler* filer) const
+    {
+        traceLine(L"%s::dwgOutFields Start", className());
+        if (Acad::ErrorStatus status = AcDbEntity::dwgOutFields(filer); status != Acad::eOk)
+            return status;
+        if (Acad::ErrorStatus status = filer->writeUInt32(m_version); status != Acad::eOk)
+            return status;
+        if (m_version > GWrapperVersion::kLastDirect) {
+            GDwgFiler recording(filer);
+            recording.setScramble(m_version > GWrapperVersion::kLastPlainRecording);
+            if (Acad::ErrorStatus status = writeEntityData(m_inner.get(), &recording); status != Acad::eOk)
+                return status;
+            if (Acad::ErrorStatus status = recording.writeRecording(); status != Acad::eOk)
+                return status;
+        } else if (Acad::ErrorStatus status = writeEntityData(m_inner.get(), filer); status != Acad::eOk) {
+            return status;
+        }
+        traceLine(L"%s::dwgOutFields End", className());
+        return Acad::eOk;
+    }
+
     static inline AcRxClass* gpDesc = nullptr;
 
     std::unique_ptr<Inner> m_inner;

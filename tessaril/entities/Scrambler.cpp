@@ -204,8 +204,11 @@ struct Plan {
     std::vector<std::uint32_t> scatter;
 };
 
+// A plan costs about twenty-four bytes per position to build and eight to keep, so only recordings up to
+// this length take the composed form; longer ones are scrambled in place, step by step.
+constexpr std::size_t kMaxPlanLength = std::size_t{1} << 16;
 constexpr unsigned kCodeBits = 4;
-constexpr std::size_t kMaxPlanLength = std::size_t{1} << (32 - kCodeBits);
+static_assert(kMaxPlanLength <= std::size_t{1} << (32 - kCodeBits), "a route packs a position and a code");
 
 constexpr std::uint32_t packRoute(std::size_t position, std::uint8_t code)
 {
@@ -246,13 +249,11 @@ std::shared_ptr<const Plan> buildPlan(std::size_t length)
 
 // Recently used plans by length. Building a plan costs several scramblings of that length, and the
 // recordings of a drawing come in a few hundred lengths, so a cache bounded in count and in total
-// positions keeps them; longer buffers get a plan of their own.
+// positions keeps them.
 class PlanCache {
 public:
     std::shared_ptr<const Plan> planFor(std::size_t length)
     {
-        if (length > kMaxCachedPositions)
-            return buildPlan(length);
         {
             const std::lock_guard lock(m_mutex);
             if (const auto found = m_byLength.find(length); found != m_byLength.end()) {

@@ -6,6 +6,8 @@
 #include "nativepath.h"
 #include "profile.h"
 
+#include <algorithm>
+#include <string_view>
 #include <vector>
 
 int GUserDataProfile::readInt(const wchar_t* section, const wchar_t* key, int defaultValue)
@@ -53,6 +55,47 @@ std::vector<CString> GUserDataProfile::readKeys(const wchar_t* section)
 bool GUserDataProfile::writeString(const wchar_t* section, const wchar_t* key, const wchar_t* value)
 {
     return WritePrivateProfileStringW(section, key, value, path().c_str()) != FALSE;
+}
+
+bool GUserDataProfile::writeSection(const wchar_t* section,
+                                    const std::vector<std::pair<CString, CString>>& keysAndValues)
+{
+    // Keys the section holds besides the given ones stay, in their place, as single key writes would leave them.
+    std::vector<wchar_t> buffer(4096);
+    DWORD length = 0;
+    for (;;) {
+        length = GetPrivateProfileSectionW(section, buffer.data(), static_cast<DWORD>(buffer.size()), path().c_str());
+        if (length + 2 < buffer.size())
+            break;
+        buffer.resize(buffer.size() * 2);
+    }
+    std::vector<bool> written(keysAndValues.size(), false);
+    std::wstring list;
+    const auto append = [&list](const wchar_t* key, const wchar_t* value) {
+        list.append(key).append(L"=").append(value);
+        list += L'\0';
+    };
+    for (const wchar_t* entry = buffer.data(); entry < buffer.data() + length && *entry != L'\0';
+         entry += std::wcslen(entry) + 1) {
+        const std::wstring_view line(entry);
+        const std::size_t equals = line.find(L'=');
+        const CString key(entry, static_cast<int>(std::min(equals, line.size())));
+        const auto given = std::find_if(keysAndValues.begin(), keysAndValues.end(),
+                                        [&key](const auto& pair) { return pair.first.CompareNoCase(key) == 0; });
+        if (given == keysAndValues.end()) {
+            list.append(line);
+            list += L'\0';
+        } else if (!written[static_cast<std::size_t>(given - keysAndValues.begin())]) {
+            written[static_cast<std::size_t>(given - keysAndValues.begin())] = true;
+            append(given->first, given->second);
+        }
+    }
+    for (std::size_t i = 0; i < keysAndValues.size(); ++i) {
+        if (!written[i])
+            append(keysAndValues[i].first, keysAndValues[i].second);
+    }
+    list += L'\0';
+    return WritePrivateProfileSectionW(section, list.c_str(), path().c_str()) != FALSE;
 }
 
 bool GUserDataProfile::readFlag(const wchar_t* section, const wchar_t* key, bool defaultValue, int bufferLength)

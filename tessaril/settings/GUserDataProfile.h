@@ -8,6 +8,7 @@
 #include "afxstr.h"
 
 #include <string>
+#include <utility>
 
 class GUserDataProfile {
 public:
@@ -20,6 +21,8 @@ public:
     // The names of the section's keys, in the order of the file.
     std::vector<CString> readKeys(const wchar_t* section);
     bool writeString(const wchar_t* section, const wchar_t* key, const wchar_t* value);
+    // Replaces the section's keys with the given ones, in order, in one write of the file.
+    bool writeSection(const wchar_t* section, const std::vector<std::pair<CString, CString>>& keysAndValues);
 
     // Flags are stored as "True" or "False" and read as true exactly when the text is "True" in any case.
     bool readFlag(const wchar_t* section, const wchar_t* key, bool defaultValue, int bufferLength = 128);

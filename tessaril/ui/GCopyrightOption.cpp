@@ -4,9 +4,11 @@
 #include "settings/GUserDataProfile.h"
 
 #include <algorithm>
+#include <cwchar>
 #include <cwctype>
 #include <limits>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 const wchar_t* const kDefaultOwnerText = L"图纸版权所有：Tessaril 图纸外发保护";
@@ -125,27 +127,44 @@ private:
     GUserDataProfile& m_profile = userDataProfile();
 };
 
+// Gathers the keys section by section, so that each section is written to the file once.
 class SettingsSaver {
 public:
-    void text(const wchar_t* section, const wchar_t* key, const CString& value, int)
-    {
-        m_profile.writeString(section, key, value);
-    }
-    void flag(const wchar_t* section, const wchar_t* key, bool value) { m_profile.writeFlag(section, key, value); }
+    void text(const wchar_t* section, const wchar_t* key, const CString& value, int) { add(section, key, value); }
+    void flag(const wchar_t* section, const wchar_t* key, bool value) { add(section, key, flagText(value)); }
     void number(const wchar_t* section, const wchar_t* key, Adesk::Int32 value, int)
     {
-        m_profile.writeInt(section, key, value);
+        CString text;
+        text.Format(L"%d", value);
+        add(section, key, text);
     }
-    // Keys of an earlier, longer list stay in the file; reading stops at "Num".
     void lines(const wchar_t* section, const CStringArray& values)
     {
-        m_profile.writeInt(section, L"Num", static_cast<int>(values.GetSize()));
+        CString count;
+        count.Format(L"%d", static_cast<int>(values.GetSize()));
+        add(section, L"Num", count);
         for (INT_PTR i = 0; i < values.GetSize(); ++i)
-            m_profile.writeString(section, lineKey(static_cast<int>(i) + 1), values[i]);
+            add(section, lineKey(static_cast<int>(i) + 1), values[i]);
+    }
+
+    void write()
+    {
+        for (const auto& [section, keys] : m_sections)
+            m_profile.writeSection(section, keys);
     }
 
 private:
+    void add(const wchar_t* section, const CString& key, const CString& value)
+    {
+        auto found = std::find_if(m_sections.begin(), m_sections.end(),
+                                  [section](const auto& entry) { return std::wcscmp(entry.first, section) == 0; });
+        if (found == m_sections.end())
+            found = m_sections.insert(m_sections.end(), {section, {}});
+        found->second.emplace_back(key, value);
+    }
+
     GUserDataProfile& m_profile = userDataProfile();
+    std::vector<std::pair<const wchar_t*, std::vector<std::pair<CString, CString>>>> m_sections;
 };
 
 } // namespace
@@ -176,4 +195,5 @@ void GCopyrightOption::saveToSettings() const
 {
     SettingsSaver saver;
     settingsFields(saver, *this);
+    saver.write();
 }

@@ -1,5 +1,6 @@
 #include "GGuardEntDefine.h"
 
+#include "acutads.h"
 #include "codepage.h"
 
 #include <pugixml.hpp>
@@ -27,12 +28,22 @@ std::uint32_t parseGuardMask(const char* text)
     return static_cast<std::uint32_t>(static_cast<std::int32_t>(value));
 }
 
+namespace {
+constexpr std::uintmax_t kLargestPresetFile = 1024 * 1024;
+} // namespace
+
 void loadGuardPresets(const std::filesystem::path& file, GGuardEntDefineArray& presets)
 {
     presets.RemoveAll();
     std::error_code error;
     if (!std::filesystem::exists(file, error))
         return;
+    // The presets are a few lines; reading a huge file would hold the page for a long time.
+    const std::uintmax_t size = std::filesystem::file_size(file, error);
+    if (error || size > kLargestPresetFile) {
+        acutPrintf(L"\n配置文件过大或无法读取，未载入预设: %s", file.wstring().c_str());
+        return;
+    }
     pugi::xml_document document;
     if (!document.load_file(file.c_str()))
         return;

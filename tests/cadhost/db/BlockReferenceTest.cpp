@@ -1,3 +1,4 @@
+#include "CommandLine.h"
 #include "MemoryDwgFiler.h"
 #include "dbblkref.h"
 #include "dbents.h"
@@ -144,6 +145,82 @@ TEST_F(BlockReferenceTest, DrawingPushesTheBlockTransformAndAddsTheAttributes)
     ASSERT_EQ(lines.size(), 1u);
     expectPoint(lines[0]->points.back(), 120, 110);
     EXPECT_EQ(texts, std::vector<std::wstring>{L"far away"});
+}
+
+// Adds a block of the given name to the drawing and answers its id.
+AcDbObjectId addBlock(AcDbDatabase& database, const ACHAR* name)
+{
+    AcDbBlockTable* table = nullptr;
+    EXPECT_EQ(database.getBlockTable(table, AcDb::kForWrite), Acad::eOk);
+    auto* block = new AcDbBlockTableRecord();
+    block->setName(name);
+    AcDbObjectId id;
+    EXPECT_EQ(table->add(id, block), Acad::eOk);
+    table->close();
+    block->close();
+    return id;
+}
+
+void addReferences(AcDbObjectId owner, AcDbObjectId referenced, int count)
+{
+    AcDbBlockTableRecord* block = nullptr;
+    ASSERT_EQ(acdbOpenObject(block, owner, AcDb::kForWrite), Acad::eOk);
+    for (int i = 0; i < count; ++i) {
+        auto* reference = new AcDbBlockReference(AcGePoint3d(i, 0, 0), referenced);
+        block->appendAcDbEntity(reference);
+        reference->close();
+    }
+    block->close();
+}
+
+constexpr const wchar_t* kSkipMessage = L"块参照循环引用或嵌套过多，已跳过部分内容";
+
+TEST_F(BlockReferenceTest, ABlockHoldingItselfDirectlyOrThroughAnotherDrawsOnceWithAMessage)
+{
+    AcDbExtents plain;
+    {
+        AcDbBlockReference* reference = nullptr;
+        ASSERT_EQ(acdbOpenObject(reference, m_referenceId, AcDb::kForRead), Acad::eOk);
+        EXPECT_EQ(reference->getGeomExtents(plain), Acad::eOk);
+        reference->close();
+    }
+    const AcDbObjectId other = addBlock(m_database, L"C");
+    addReferences(m_blockId, m_blockId, 1);
+    addReferences(m_blockId, other, 1);
+    addReferences(other, m_blockId, 1);
+    cadhost::clearCommandLine();
+    AcDbBlockReference* reference = nullptr;
+    ASSERT_EQ(acdbOpenObject(reference, m_referenceId, AcDb::kForRead), Acad::eOk);
+    AcGiRecording recording;
+    {
+        AcGiRecorder recorder(recording, &m_database);
+        recorder.draw(reference);
+    }
+    AcDbExtents extents;
+    EXPECT_EQ(reference->getGeomExtents(extents), Acad::eOk);
+    reference->close();
+    std::size_t lines = 0;
+    for (const AcGiPrimitive& primitive : recording.primitives)
+        lines += primitive.kind == AcGiPrimitiveKind::kPolyline ? 1 : 0;
+    EXPECT_EQ(lines, 1u);
+    expectPoint(extents.minPoint(), plain.minPoint().x, plain.minPoint().y);
+    expectPoint(extents.maxPoint(), plain.maxPoint().x, plain.maxPoint().y);
+    EXPECT_NE(cadhost::commandLineText().find(kSkipMessage), std::wstring::npos);
+}
+
+TEST_F(BlockReferenceTest, ReferencesFanningOutToMillionsStopWithAMessage)
+{
+    AcDbObjectId level = m_blockId;
+    for (const ACHAR* name : {L"K1", L"K2", L"K3", L"K4"}) {
+        const AcDbObjectId next = addBlock(m_database, name);
+        addReferences(next, level, 100);
+        level = next;
+    }
+    cadhost::clearCommandLine();
+    AcDbBlockReference reference(AcGePoint3d::kOrigin, level);
+    AcDbExtents extents;
+    EXPECT_EQ(reference.getGeomExtents(extents), Acad::eOk);
+    EXPECT_NE(cadhost::commandLineText().find(kSkipMessage), std::wstring::npos);
 }
 
 TEST(BlockReferenceTransformTest, SetBlockTransformTakesPositionRotationAndScale)

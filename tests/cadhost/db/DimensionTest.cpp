@@ -96,6 +96,20 @@ TEST(DimensionTest, WithoutAStyleTheStandardValuesApply)
     EXPECT_EQ(formatted(dimension), L"5");
 }
 
+TEST(DimensionTest, AMeasurementOfAnySizeFormatsInFull)
+{
+    AcDbAlignedDimension dimension(AcGePoint3d(0.0, 0.0, 0.0), AcGePoint3d(3.0, 4.0, 0.0), AcGePoint3d(0.0, 0.0, 0.0));
+    dimension.setDimdec(8);
+    for (const double measurement : {1e300, -1e300}) {
+        AcString text;
+        ASSERT_EQ(dimension.formatMeasurement(text, measurement, nullptr), Acad::eOk);
+        const std::wstring shown = text.str();
+        EXPECT_EQ(shown.size(), (measurement < 0.0 ? 311u : 310u));
+        EXPECT_TRUE(shown.starts_with(measurement < 0.0 ? L"-1" : L"1"));
+        EXPECT_TRUE(shown.ends_with(L".00000000"));
+    }
+}
+
 struct KindCase {
     const char* name;
     std::function<AcDbDimension*()> make;

@@ -121,6 +121,14 @@ TEST_F(ProfileTest, NullValueRemovesTheKeyAndNullKeyTheSection)
     EXPECT_EQ(read(L"B", L"z", L"gone"), L"gone");
 }
 
+TEST_F(ProfileTest, ASectionWriteReplacesItsKeysInPlaceInOneGo)
+{
+    writeFile("[A]\nx=1\n[CopyrightOption_Extra]\nNum=3\nText1=a\nText2=b\nText3=c\n[B]\ny=2\n");
+    const wchar_t entries[] = L"Num=1\0Text1=第一行\0no separator\0\0";
+    ASSERT_TRUE(WritePrivateProfileSectionW(L"copyrightoption_extra", entries, file().c_str()));
+    EXPECT_EQ(fileBytes(), "[A]\nx=1\n\n\n[CopyrightOption_Extra]\nNum=1\nText1=第一行\n\n\n[B]\ny=2\n");
+}
+
 TEST_F(ProfileTest, EmptyValueIsNotMissing)
 {
     writeFile("[CopyrightOption_Extra]\nText2=\n");

@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -231,6 +232,22 @@ TEST_F(EntityWrapperTest, NewWrapperStoresVersion8AndAScrambledRecording)
     EXPECT_NE(expected, stored);
     Scrambler::unscramble(stored);
     EXPECT_EQ(expected, stored);
+}
+
+// A drawing's filer that runs out of memory on the first block of bytes.
+class ExhaustedFiler : public MemoryDwgFiler {
+public:
+    Acad::ErrorStatus writeBytes(const void*, Adesk::UIntPtr) override { throw std::bad_alloc(); }
+};
+
+TEST_F(EntityWrapperTest, RunningOutOfMemoryWhileFilingIsAnErrorStatusNotAnException)
+{
+    AcDbLineEx wrapper;
+    ExhaustedFiler filer;
+    Acad::ErrorStatus status = Acad::eOk;
+    EXPECT_NO_THROW(status = wrapper.dwgOutFields(&filer));
+    EXPECT_EQ(Acad::eOutOfMemory, status);
+    EXPECT_EQ(Acad::eOutOfMemory, filer.filerStatus());
 }
 
 TEST_F(EntityWrapperTest, SavedWrapperReadsBackWithItsPropertiesOnTheInnerEntity)

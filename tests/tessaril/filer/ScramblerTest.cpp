@@ -92,6 +92,21 @@ TEST(ScramblerTest, FastFormsUndoEachOtherOnLongBuffers)
     }
 }
 
+TEST(ScramblerTest, LongRecordingsGiveTheStepwiseBytesOnEitherSideOfTheComposedFormsLimit)
+{
+    for (const std::size_t length :
+         {std::size_t{65535}, std::size_t{65536}, std::size_t{65537}, std::size_t{131075}, std::size_t{1} << 20}) {
+        const Bytes original = pseudoRandomBytes(length, static_cast<std::uint32_t>(length));
+        Bytes stepwise = original;
+        Bytes fast = original;
+        Scrambler::scrambleStepwise(stepwise);
+        Scrambler::scramble(fast);
+        ASSERT_EQ(fast, stepwise) << "length " << length;
+        Scrambler::unscramble(fast);
+        ASSERT_EQ(fast, original) << "length " << length;
+    }
+}
+
 TEST(ScramblerTest, ChangesEveryRecordingOfFiveBytesOrMore)
 {
     for (std::size_t length = 5; length <= 64; ++length) {

@@ -67,4 +67,13 @@ TEST(CheckTimeTest, IsWrittenInLocalTimeAndReadBack)
     EXPECT_EQ(parseCheckTime(L"2023-11-14 22:13:20"), kNow);
 }
 
+TEST(CheckTimeTest, ALongRunOfBlanksIsNoTime)
+{
+    const UtcZone zone;
+    const std::wstring blanks(30000, L' ');
+    EXPECT_EQ(parseCheckTime(CString((L"2023-11-14 22:13:20" + blanks).c_str())), std::nullopt);
+    EXPECT_EQ(parseCheckTime(CString((blanks + L"2023-11-14 22:13:20").c_str())), std::nullopt);
+    EXPECT_EQ(parseCheckTime(CString((L"2023-11-14 22:13:20" + std::wstring(8, L'\t')).c_str())), kNow);
+}
+
 } // namespace

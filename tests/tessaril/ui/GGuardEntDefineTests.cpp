@@ -78,6 +78,15 @@ INSTANTIATE_TEST_SUITE_P(Contents, BadPresetFileTest,
                                            "<GuardTypes><GuardType Name=\"x\" GuardTypeState=\"1\"/></GuardTypes>",
                                            "<!-- only a comment -->"));
 
+TEST_F(PresetFileTest, AFileBeyondOneMegabyteIsNotRead)
+{
+    const std::string preset = R"(<a><GuardTypes><GuardType Name="x" GuardTypeState="1"/></GuardTypes>)";
+    loadGuardPresets(write(preset + "<!--" + std::string(1024 * 1024, ' ') + "--></a>"), presets);
+    EXPECT_EQ(presets.GetSize(), 0);
+    loadGuardPresets(write(preset + "<!--" + std::string(1000 * 1000, ' ') + "--></a>"), presets);
+    EXPECT_EQ(presets.GetSize(), 1);
+}
+
 TEST_F(PresetFileTest, AMissingFileGivesNoPresets)
 {
     presets.Add(GGuardEntDefine{});

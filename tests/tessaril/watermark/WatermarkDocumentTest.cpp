@@ -172,6 +172,27 @@ TEST_F(WatermarkDocumentTest, PlottingModelSpaceFollowsTheViewWhileTheFrameStays
     EXPECT_EQ(count(recording, AcGiPrimitiveKind::kPolyline), 40U);
 }
 
+TEST_F(WatermarkDocumentTest, AStoredGridBeyondTheLargestDrawsTheFrameOnly)
+{
+    {
+        AcDbDatabase database(false, true);
+        ASSERT_EQ(database.readDwgFile(m_drawing.wstring().c_str()), Acad::eOk);
+        AcDbObjectPointer<AcDbBlockTableRecord> modelSpace(database.modelSpaceId(), AcDb::kForRead);
+        ASSERT_EQ(modelSpace.openStatus(), Acad::eOk);
+        AcDbObjectPointer<AcDbWatermark> watermark(modelSpace->entityIds()[0], AcDb::kForWrite);
+        ASSERT_EQ(watermark.openStatus(), Acad::eOk);
+        watermark->option.rows = 200;
+        watermark->option.columns = 200;
+        watermark.close();
+        modelSpace.close();
+        ASSERT_EQ(database.saveAs(m_drawing.wstring().c_str()), Acad::eOk);
+    }
+    open();
+    const AcGiRecording recording = render(L"", false);
+    EXPECT_EQ(count(recording, AcGiPrimitiveKind::kText), 0U);
+    EXPECT_EQ(count(recording, AcGiPrimitiveKind::kPolyline), 40U);
+}
+
 TEST_F(WatermarkDocumentTest, PlottingALayoutUsesItsFirstFloatingViewport)
 {
     open();
