@@ -1,7 +1,8 @@
 // The script command "compare": draws a source drawing and its protected copy in the source's view, with
 // the plug-in loaded so that wrappers draw their entities, leaves out the watermark, and reports every
-// primitive that one draws and the other does not. Curves match when their outlines lie within a
-// tolerance of each other relative to their size, whatever points each outline was sampled at.
+// primitive that one draws and the other does not, and every one the copy draws in another order. Curves
+// match when their outlines lie within a tolerance of each other relative to their size, whatever points
+// each outline was sampled at.
 #include "CompareDrawings.h"
 #include "ScriptCommand.h"
 #include "Session.h"
@@ -296,29 +297,74 @@ Acad::ErrorStatus drawPicture(const std::wstring& file, const CompareOptions& op
     return Acad::eOk;
 }
 
-// The shapes of one picture that no shape of the other matches; each shape matches at most once.
-void unmatched(const Picture& a, const Picture& b, double absoluteTolerance, std::vector<const Shape*>& onlyA,
-               std::vector<const Shape*>& onlyB)
+// Which shapes of two pictures match: each shape matches at most once, the earliest drawn candidate
+// first, so that identical shapes pair up in their draw order.
+struct Matching {
+    std::vector<const Shape*> onlyA;
+    std::vector<const Shape*> onlyB;
+    // Pairs of matched draw positions, in a's draw order.
+    std::vector<std::pair<std::size_t, std::size_t>> pairs;
+};
+
+Matching match(const Picture& a, const Picture& b, double absoluteTolerance)
 {
-    std::map<std::wstring, std::vector<std::pair<const Shape*, bool>>> candidates;
-    for (const Shape& shape : b.shapes)
-        candidates[shape.key].emplace_back(&shape, false);
-    for (const Shape& shape : a.shapes) {
+    struct Candidate {
+        std::size_t index;
+        bool used = false;
+    };
+    std::map<std::wstring, std::vector<Candidate>> candidates;
+    for (std::size_t i = 0; i < b.shapes.size(); ++i)
+        candidates[b.shapes[i].key].push_back({i});
+    Matching matching;
+    for (std::size_t i = 0; i < a.shapes.size(); ++i) {
+        const Shape& shape = a.shapes[i];
         auto& group = candidates[shape.key];
-        const auto found = std::find_if(group.begin(), group.end(), [&](const auto& candidate) {
-            return !candidate.second && matches(shape, *candidate.first, absoluteTolerance);
+        const auto found = std::find_if(group.begin(), group.end(), [&](const Candidate& candidate) {
+            return !candidate.used && matches(shape, b.shapes[candidate.index], absoluteTolerance);
         });
-        if (found == group.end())
-            onlyA.push_back(&shape);
-        else
-            found->second = true;
-    }
-    for (const auto& [key, group] : candidates) {
-        for (const auto& [shape, used] : group) {
-            if (!used)
-                onlyB.push_back(shape);
+        if (found == group.end()) {
+            matching.onlyA.push_back(&shape);
+        } else {
+            found->used = true;
+            matching.pairs.emplace_back(i, found->index);
         }
     }
+    for (const auto& [key, group] : candidates) {
+        for (const Candidate& candidate : group) {
+            if (!candidate.used)
+                matching.onlyB.push_back(&b.shapes[candidate.index]);
+        }
+    }
+    return matching;
+}
+
+// The matched pairs outside a longest run that both pictures draw in the same order: the fewest
+// primitives whose draw order would have to change for both to draw in one order.
+std::vector<std::size_t> drawnOutOfOrder(const std::vector<std::pair<std::size_t, std::size_t>>& pairs)
+{
+    // Longest increasing subsequence of b's positions (patience sorting), keeping predecessors.
+    std::vector<std::size_t> tails;
+    std::vector<std::size_t> previous(pairs.size(), pairs.size());
+    for (std::size_t i = 0; i < pairs.size(); ++i) {
+        const auto place =
+            std::lower_bound(tails.begin(), tails.end(), pairs[i].second,
+                             [&](std::size_t tail, std::size_t value) { return pairs[tail].second < value; });
+        if (place != tails.begin())
+            previous[i] = *(place - 1);
+        if (place == tails.end())
+            tails.push_back(i);
+        else
+            *place = i;
+    }
+    std::vector<bool> inOrder(pairs.size(), false);
+    for (std::size_t i = tails.empty() ? pairs.size() : tails.back(); i < pairs.size(); i = previous[i])
+        inOrder[i] = true;
+    std::vector<std::size_t> outOfOrder;
+    for (std::size_t i = 0; i < pairs.size(); ++i) {
+        if (!inOrder[i])
+            outOfOrder.push_back(pairs[i].first);
+    }
+    return outOfOrder;
 }
 
 bool ensurePluginLoaded(Session& session)
@@ -353,19 +399,21 @@ bool compareDrawingFiles(Session& session, const std::wstring& sourceFile, const
         return false;
     }
     const double viewSize = std::hypot(source.viewMax.x - source.viewMin.x, source.viewMax.y - source.viewMin.y);
-    std::vector<const Shape*> onlySource;
-    std::vector<const Shape*> onlyCopy;
-    unmatched(source, copy, 1e-9 * std::max(viewSize, 1.0), onlySource, onlyCopy);
+    const Matching matching = match(source, copy, 1e-9 * std::max(viewSize, 1.0));
+    const std::vector<std::size_t> outOfOrder = drawnOutOfOrder(matching.pairs);
     std::wstring report;
-    for (const Shape* shape : onlySource)
+    for (const Shape* shape : matching.onlyA)
         report += L"only in " + files[0] + L": " + shape->description + L"\n";
-    for (const Shape* shape : onlyCopy)
+    for (const Shape* shape : matching.onlyB)
         report += L"only in " + files[1] + L": " + shape->description + L"\n";
-    const bool alike = onlySource.empty() && onlyCopy.empty();
+    for (const std::size_t index : outOfOrder)
+        report += L"drawn in another order in " + files[1] + L": " + source.shapes[index].description + L"\n";
+    const bool alike = matching.onlyA.empty() && matching.onlyB.empty() && outOfOrder.empty();
     report += files[0] + L" and " + files[1] +
               (alike ? L" draw alike (" + std::to_wstring(source.shapes.size()) + L" primitives)\n"
-                     : L" differ: " + std::to_wstring(onlySource.size()) + L" primitives only in the source, " +
-                           std::to_wstring(onlyCopy.size()) + L" only in the protected copy\n");
+                     : L" differ: " + std::to_wstring(matching.onlyA.size()) + L" primitives only in the source, " +
+                           std::to_wstring(matching.onlyB.size()) + L" only in the protected copy, " +
+                           std::to_wstring(outOfOrder.size()) + L" drawn in another order\n");
     session.print(report);
     return alike;
 }
@@ -400,7 +448,7 @@ bool compareDrawings(Session& session, const std::vector<std::wstring>& argument
 const ScriptCommandRegistration compare{
     {L"compare", L"compare SOURCE.dwg PROTECTED.dwg [--layout NAME] [--plot]",
      L"draw a drawing and its protected copy in the source's view without the watermark and list every primitive "
-     L"that one draws and the other does not; fails unless they draw alike",
+     L"that one draws and the other does not or draws in another order; fails unless they draw alike",
      compareDrawings}};
 } // namespace
 } // namespace cadhost::app

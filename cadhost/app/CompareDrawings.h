@@ -14,7 +14,8 @@ struct CompareOptions {
 };
 
 // Draws both drawings in the source's view with the plug-in loaded and the watermark left out, prints
-// every primitive that one draws and the other does not and a verdict line. True when they draw alike;
+// every primitive that one draws and the other does not, every one the copy draws in another order, and a
+// verdict line. True when they draw alike;
 // false when they differ or cannot be drawn (then the session reports why).
 bool compareDrawingFiles(Session& session, const std::wstring& source, const std::wstring& copy,
                          const CompareOptions& options);
