@@ -1,5 +1,6 @@
 // The script command "job": runs movrel with the job driver in front of its dialogs, and fails unless the
 // batch summary says that every drawing was protected.
+#include "CompareDrawings.h"
 #include "JobDescription.h"
 #include "JobUiDriver.h"
 #include "ScriptCommand.h"
@@ -8,7 +9,10 @@
 #include "CommandLine.h"
 #include "accmd.h"
 #include "codepage.h"
+#include "nativepath.h"
 
+#include <algorithm>
+#include <cwctype>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -31,6 +35,52 @@ bool readJobFile(const std::wstring& path, JobDescription& job, std::wstring& me
         return false;
     }
     return true;
+}
+
+bool isDrawing(const std::filesystem::path& file)
+{
+    std::wstring extension = file.extension().wstring();
+    std::transform(extension.begin(), extension.end(), extension.begin(), ::towlower);
+    return extension == L".dwg";
+}
+
+// Each source drawing of the job with the protected copy the batch made of it: in folder mode at its
+// place below the result folder (or, without the tree, by its name), else by its name.
+std::vector<std::pair<std::filesystem::path, std::filesystem::path>> protectedPairs(const JobDescription& job)
+{
+    namespace fs = std::filesystem;
+    const fs::path output(job.output);
+    std::vector<std::pair<fs::path, fs::path>> pairs;
+    if (!job.folderMode) {
+        for (const std::wstring& source : job.sources)
+            pairs.emplace_back(fs::path(source), output / fs::path(source).filename());
+        return pairs;
+    }
+    const fs::path root(job.sources.front());
+    std::error_code error;
+    for (fs::recursive_directory_iterator it(root, error), end; !error && it != end; it.increment(error)) {
+        if (!it->is_regular_file(error) || !isDrawing(it->path()) || it->path().string().starts_with(output.string()))
+            continue;
+        const fs::path kept = output / it->path().lexically_relative(root);
+        pairs.emplace_back(it->path(), job.keepTree.value_or(false) ? kept : output / it->path().filename());
+    }
+    std::sort(pairs.begin(), pairs.end());
+    return pairs;
+}
+
+// One verdict per drawing; true when every protected copy draws like its source.
+bool verifyJob(Session& session, const JobDescription& job)
+{
+    bool alike = true;
+    for (const auto& [source, copy] : protectedPairs(job)) {
+        if (!std::filesystem::exists(copy)) {
+            session.print(widePath(source) + L": no protected copy at " + widePath(copy) + L"\n");
+            alike = false;
+            continue;
+        }
+        alike = compareDrawingFiles(session, widePath(source), widePath(copy), CompareOptions()) && alike;
+    }
+    return alike;
 }
 
 bool runJob(Session& session, const std::vector<std::wstring>& arguments)
@@ -78,6 +128,10 @@ bool runJob(Session& session, const std::vector<std::wstring>& arguments)
     session.print(L"results: " + job.output + L"\n");
     if (job.folderMode && job.pack.value_or(false))
         session.print(L"archive: " + job.output + L"." + job.archiveType.value_or(L"zip") + L"\n");
+    if (job.verify && !verifyJob(session, job)) {
+        session.error(L"not every protected drawing draws like its source");
+        return false;
+    }
     return true;
 }
 

@@ -153,6 +153,7 @@ const std::map<std::wstring, Setter>& setters()
                  return true;
              }},
             {L"apply-to-all", flag(&JobDescription::applyToAll)},
+            {L"verify", flag(&JobDescription::verify)},
         };
         for (const std::wstring& key : noteFlagKeys()) {
             setters.emplace(key, [key](JobDescription& job, const std::wstring& value) {

@@ -36,6 +36,8 @@ struct JobDescription {
     bool createOutputFolder = true;
     bool overwriteExisting = false;
     bool applyToAll = true;
+    // After the batch, compare every protected drawing with its source.
+    bool verify = false;
 
     // One "key = value" setting; false with a message for an unknown key or a bad value.
     bool set(const std::wstring& key, const std::wstring& value, std::wstring& message);

@@ -163,15 +163,17 @@ Acad::ErrorStatus AcDbSortentsTable::swapOrder(AcDbObjectId firstId, AcDbObjectI
     AcDbHandle second;
     getSortHandle(firstId, first);
     getSortHandle(secondId, second);
-    AcDbObjectIdArray full;
-    getFullDrawOrder(full);
-    for (AcDbObjectId& id : full) {
-        if (id == firstId)
-            id = secondId;
-        else if (id == secondId)
-            id = firstId;
-    }
-    return applyDrawOrder(full);
+    // Exchanging the two sort handles exchanges the two places and leaves every other one as it was.
+    const auto give = [this](AcDbObjectId id, AcDbHandle sortHandle) {
+        if (sortHandle == id.handle())
+            m_sortHandles.erase(id);
+        else
+            m_sortHandles[id] = sortHandle;
+    };
+    assertWriteEnabled();
+    give(firstId, second);
+    give(secondId, first);
+    return Acad::eOk;
 }
 
 AcDbObjectId AcDbSortentsTable::blockId() const

@@ -1,5 +1,6 @@
 #include "ConvertEntity.h"
 
+#include "DrawOrderPlace.h"
 #include "LockMarker.h"
 
 #include "app/DiagnosticLog.h"
@@ -86,6 +87,14 @@ void logFinished(const AcRxClass* rxClass, const wchar_t* format)
     ConvertedClassLog.push_back(rxClass);
 }
 
+// The wrapper draws where the entity it replaces drew, above and below the same neighbours.
+void placeAndErase(AcDbBlockTableRecord* owner, AcDbEntity* entity, AcDbObjectId wrapperId)
+{
+    if (Acad::ErrorStatus status = takeDrawOrderPlace(owner, entity->objectId(), wrapperId); status != Acad::eOk)
+        logLine(L"绘制次序保留失败:%s", acadErrorStatusText(status));
+    entity->erase(true);
+}
+
 Acad::ErrorStatus replaceByWrapper(AcDbBlockTableRecord* owner, AcDbEntity* entity, const Conversion& conversion)
 {
     AcDbEntity* inner = nullptr;
@@ -95,12 +104,10 @@ Acad::ErrorStatus replaceByWrapper(AcDbBlockTableRecord* owner, AcDbEntity* enti
     if (conversion.defaults == Defaults::kDatabaseAndProperties)
         copyCommonProperties(wrapper.get(), entity);
     copyEntityData(inner, entity);
-    entity->erase(true);
-    if (Acad::ErrorStatus status = owner->appendAcDbEntity(wrapper.get()); status != Acad::eOk) {
-        // The entity stays as it was rather than disappear with the wrapper.
-        entity->erase(false);
+    // The entity stays as it was rather than disappear with the wrapper.
+    if (Acad::ErrorStatus status = owner->appendAcDbEntity(wrapper.get()); status != Acad::eOk)
         return status;
-    }
+    placeAndErase(owner, entity, wrapper->objectId());
     setLockMarker(wrapper.get());
     copyCommonProperties(wrapper.get(), entity);
     carryOneColorGradient(*wrapper, *entity);
@@ -198,11 +205,9 @@ Acad::ErrorStatus convertBlockReference(AcDbBlockTableRecord* owner, AcDbBlockRe
 
     auto wrapper = std::make_unique<AcDbBlockReferenceEx>();
     copyEntityData(wrapper->inner(), reference);
-    reference->erase(true);
-    if (Acad::ErrorStatus status = owner->appendAcDbEntity(wrapper.get()); status != Acad::eOk) {
-        reference->erase(false);
+    if (Acad::ErrorStatus status = owner->appendAcDbEntity(wrapper.get()); status != Acad::eOk)
         return status;
-    }
+    placeAndErase(owner, reference, wrapper->objectId());
     setLockMarker(wrapper.get());
     copyCommonProperties(wrapper.get(), reference);
     wrapper.release()->close();

@@ -2,10 +2,12 @@
 
 #include "acutads.h"
 #include "gearc2d.h"
+#include "geell2d.h"
 #include "gelnsg2d.h"
 #include "gepoly2d.h"
 #include "gesent2d.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -19,6 +21,8 @@ constexpr double kCollinearDegrees = 170.0;
 constexpr double kCloseNeighbours = 0.25;
 constexpr double kSampleSpacing = 0.1;
 constexpr int kFewestSamples = 10;
+// An elliptic edge is sampled at this many points per full turn of its parameter.
+constexpr int kEllipseSamplesPerTurn = 128;
 
 void addVertex(AcDbPolyline& polyline, const AcGePoint2d& point, double bulge = 0.0)
 {
@@ -50,6 +54,17 @@ void addSpline(AcDbPolyline& polyline, const AcGeSplineEnt2d& spline)
     }
 }
 
+// The edge's start and evenly spaced points of its parameter up to, not including, its end, which the
+// next edge starts at.
+void addEllipticArc(AcDbPolyline& polyline, const AcGeEllipArc2d& arc)
+{
+    const double start = arc.startAng();
+    const double sweep = arc.endAng() - start;
+    const int steps = std::max(kFewestSamples, static_cast<int>(std::ceil(sweep / kFullTurn * kEllipseSamplesPerTurn)));
+    for (int k = 0; k < steps; ++k)
+        addVertex(polyline, arc.evalPoint(start + sweep * k / steps));
+}
+
 double bulgeOf(const AcGeCircArc2d& arc)
 {
     const double startAngle = angleAbout(arc.center(), arc.startPoint());
@@ -79,6 +94,8 @@ EdgeResult addEdge(AcDbPolyline& polyline, const AcGeCurve2d& edge)
             addVertex(polyline, path.fitPointAt(index));
     } else if (edge.isKindOf(AcGe::kSplineEnt2d)) {
         addSpline(polyline, static_cast<const AcGeSplineEnt2d&>(edge));
+    } else if (edge.isKindOf(AcGe::kEllipArc2d)) {
+        addEllipticArc(polyline, static_cast<const AcGeEllipArc2d&>(edge));
     } else if (edge.isKindOf(AcGe::kCircArc2d)) {
         const auto& arc = static_cast<const AcGeCircArc2d&>(edge);
         if (isFullCircle(arc)) {
@@ -109,6 +126,10 @@ bool startOf(const AcGeCurve2d& edge, AcGePoint2d& start)
     }
     if (edge.isKindOf(AcGe::kCircArc2d)) {
         start = static_cast<const AcGeCircArc2d&>(edge).startPoint();
+        return true;
+    }
+    if (edge.isKindOf(AcGe::kEllipArc2d)) {
+        start = static_cast<const AcGeEllipArc2d&>(edge).startPoint();
         return true;
     }
     return false;
