@@ -37,15 +37,18 @@ bool runJob(Session& session, const std::vector<std::wstring>& arguments)
 {
     JobDescription job;
     std::wstring message;
+    std::vector<std::wstring> words;
     for (const std::wstring& argument : arguments) {
-        const auto equals = argument.find(L'=');
-        const bool read = equals == std::wstring::npos
-                              ? readJobFile(argument, job, message)
-                              : job.set(argument.substr(0, equals), argument.substr(equals + 1), message);
-        if (!read) {
+        if (argument.find(L'=') != std::wstring::npos) {
+            words.push_back(argument);
+        } else if (!readJobFile(argument, job, message)) {
             session.error(message);
             return false;
         }
+    }
+    if (!job.readWords(words, message)) {
+        session.error(message);
+        return false;
     }
     if (!job.complete(message)) {
         session.error(message);
