@@ -13,6 +13,7 @@
 #include <fstream>
 #include <sstream>
 #include <thread>
+#include <utility>
 
 namespace cadhost::app {
 namespace {
@@ -54,6 +55,13 @@ bool runJob(Session& session, const std::vector<std::wstring>& arguments)
         session.error(message);
         return false;
     }
+    // The file-list page has no packing or subfolders; say so rather than drop the words silently.
+    if (!job.folderMode)
+        for (const auto& [key, given] :
+             {std::pair{L"keep-tree", job.keepTree.has_value()}, std::pair{L"pack", job.pack.has_value()},
+              std::pair{L"archive", job.archiveType.has_value()}})
+            if (given)
+                session.print(L"note: the job key \"" + std::wstring(key) + L"\" is ignored in files mode\n");
 
     JobUiDriver driver(job, [&session](const std::wstring& text) { session.print(text); });
     {

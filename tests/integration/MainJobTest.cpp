@@ -79,6 +79,17 @@ TEST_F(MainJobTest, AFileListJobTakesItsSourcesFromTheCommandLine)
     EXPECT_FALSE(std::filesystem::exists(results() / "sample-2004.dwg"));
 }
 
+TEST_F(MainJobTest, AFileListJobSaysThatItIgnoresPacking)
+{
+    const ProcessResult run = runJob("mode = files\nkind-mask = 1\npack = yes\narchive = rar\n",
+                                     {"source=" + (sources() / "sample.dwg").string(), "output=" + results().string()});
+    ASSERT_EQ(run.exitCode, 0) << run.out << run.err;
+    EXPECT_NE(run.out.find("note: the job key \"pack\" is ignored in files mode"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("note: the job key \"archive\" is ignored in files mode"), std::string::npos) << run.out;
+    EXPECT_EQ(run.out.find("\"keep-tree\""), std::string::npos) << run.out;
+    EXPECT_FALSE(std::filesystem::exists(results().string() + ".rar"));
+}
+
 TEST_F(MainJobTest, ADamagedSourceMakesTheExitStatusNonZero)
 {
     std::ofstream(sources() / "damaged.dwg", std::ios::binary) << std::string(20000, 'x');
