@@ -8,6 +8,7 @@
 #include "CommandLine.h"
 #include "accmd.h"
 #include "codepage.h"
+#include "process.h"
 
 #include <filesystem>
 #include <fstream>
@@ -74,6 +75,8 @@ bool runJob(Session& session, const std::vector<std::wstring>& arguments)
         });
         runCommand(L"movrel");
     }
+    // The archiver runs on its own; only its end says whether the archive is there.
+    const std::vector<int> started = waitForStartedProcesses();
     if (driver.failure()) {
         session.error(*driver.failure());
         return false;
@@ -87,8 +90,18 @@ bool runJob(Session& session, const std::vector<std::wstring>& arguments)
         return false;
     }
     session.print(L"results: " + job.output + L"\n");
-    if (job.folderMode && job.pack.value_or(false))
-        session.print(L"archive: " + job.output + L"." + job.archiveType.value_or(L"zip") + L"\n");
+    if (driver.packedArchiveType() && !started.empty()) {
+        if (started.back() != 0) {
+            session.error(L"the archiver failed with exit status " + std::to_wstring(started.back()));
+            return false;
+        }
+        // Beside the result folder, named after it.
+        std::wstring archive = job.output;
+        while (archive.size() > 1 && archive.back() == L'/')
+            archive.pop_back();
+        archive += L"." + *driver.packedArchiveType();
+        session.print(L"archive: " + archive + L"\n");
+    }
     return true;
 }
 

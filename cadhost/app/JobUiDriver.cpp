@@ -133,6 +133,8 @@ void JobUiDriver::fillFilePage(DialogUser& user)
         // Like a person, pick an archive type only where the page offers one: while packing is on.
         if (m_job.archiveType && user.isEnabled(kArchiveType))
             user.select(kArchiveType, *m_job.archiveType);
+        if (user.isChecked(kPack))
+            m_packedArchiveType = user.text(kArchiveType);
     } else {
         user.ownControls().select(kTab, 0);
         user.click(kAddFiles);
