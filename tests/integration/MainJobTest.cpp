@@ -7,6 +7,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -173,6 +174,21 @@ TEST_F(MainJobTest, AnUnknownPresetIsRefusedWithTheNamesOfThePresets)
         std::string::npos)
         << run.err;
     EXPECT_FALSE(std::filesystem::exists(results() / "sample.dwg"));
+}
+
+TEST_F(MainJobTest, AnEmptyNoteLeavesItsLabelOutOfTheWatermark)
+{
+    const ProcessResult run = runJob("mode = files\nkind-mask = 1\nowner =\nuser = 某某设计院\n",
+                                     {"source=" + (sources() / "sample.dwg").string(), "output=" + results().string()});
+    ASSERT_EQ(run.exitCode, 0) << run.out << run.err;
+    const std::filesystem::path picture = folder / "result.svg";
+    const ProcessResult render =
+        testsupport::runProcess({kCadhost, "render", (results() / "sample.dwg").string(), picture.string()});
+    ASSERT_EQ(render.exitCode, 0) << render.err;
+    std::ifstream file(picture, std::ios::binary);
+    const std::string svg{std::istreambuf_iterator<char>(file), {}};
+    EXPECT_NE(svg.find("图纸授权使用者：某某设计院"), std::string::npos);
+    EXPECT_EQ(svg.find("图纸版权所有者："), std::string::npos);
 }
 
 TEST_F(MainJobTest, AJobFileThatStartsWithAByteOrderMarkIsRead)
