@@ -201,5 +201,10 @@ bool GGuardFileListDialog::readParameters(GGuardOption& option)
         return false;
     }
     option.outputVersion = takeSaveType(m_saveType);
+    // This page offers no packing or folder tree: what the folder page may have left there does not hold.
+    const GGuardOption fresh;
+    option.keepFolderTree = fresh.keepFolderTree;
+    option.pack = fresh.pack;
+    option.archiveType = fresh.archiveType;
     return true;
 }

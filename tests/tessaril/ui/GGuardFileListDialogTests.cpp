@@ -149,6 +149,24 @@ TEST_F(FileListPageTest, TheSaveTypeIsChosenFromTheListAndCannotBeTyped)
     EXPECT_NE(setting(L"GGuardFileDialog", L"SaveType"), L"-1");
 }
 
+TEST_F(FileListPageTest, ReadingThePageSetsItsOwnPackingChoices)
+{
+    host.option.pack = true;
+    host.option.archiveType = L"rar";
+    host.option.keepFolderTree = false;
+    const INT_PTR result = run([&](DialogUser& user) {
+        ui.expectNavigationDialog({L"/d/a.dwg"});
+        ui.expectMessageBox(L"成功添加:1个文件", IDOK);
+        user.click(kAddFiles);
+        user.type(kResultFolder, L"/out");
+        user.pressEnter();
+    });
+    EXPECT_EQ(result, IDOK);
+    EXPECT_FALSE(host.option.pack);
+    EXPECT_EQ(host.option.archiveType, L"zip");
+    EXPECT_TRUE(host.option.keepFolderTree);
+}
+
 using StoredSaveType = std::pair<const wchar_t*, const wchar_t*>; // stored text (none: no key), selected item
 
 class StoredSaveTypeTest : public FilePageTest, public ::testing::WithParamInterface<StoredSaveType> {};
