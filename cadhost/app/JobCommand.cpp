@@ -10,6 +10,7 @@
 #include "accmd.h"
 #include "codepage.h"
 #include "nativepath.h"
+#include "process.h"
 
 #include <algorithm>
 #include <cwctype>
@@ -17,6 +18,7 @@
 #include <fstream>
 #include <sstream>
 #include <thread>
+#include <utility>
 
 namespace cadhost::app {
 namespace {
@@ -87,20 +89,30 @@ bool runJob(Session& session, const std::vector<std::wstring>& arguments)
 {
     JobDescription job;
     std::wstring message;
+    std::vector<std::wstring> words;
     for (const std::wstring& argument : arguments) {
-        const auto equals = argument.find(L'=');
-        const bool read = equals == std::wstring::npos
-                              ? readJobFile(argument, job, message)
-                              : job.set(argument.substr(0, equals), argument.substr(equals + 1), message);
-        if (!read) {
+        if (argument.find(L'=') != std::wstring::npos) {
+            words.push_back(argument);
+        } else if (!readJobFile(argument, job, message)) {
             session.error(message);
             return false;
         }
+    }
+    if (!job.readWords(words, message)) {
+        session.error(message);
+        return false;
     }
     if (!job.complete(message)) {
         session.error(message);
         return false;
     }
+    // The file-list page has no packing or subfolders; say so rather than drop the words silently.
+    if (!job.folderMode)
+        for (const auto& [key, given] :
+             {std::pair{L"keep-tree", job.keepTree.has_value()}, std::pair{L"pack", job.pack.has_value()},
+              std::pair{L"archive", job.archiveType.has_value()}})
+            if (given)
+                session.print(L"note: the job key \"" + std::wstring(key) + L"\" is ignored in files mode\n");
 
     JobUiDriver driver(job, [&session](const std::wstring& text) { session.print(text); });
     {
@@ -113,6 +125,8 @@ bool runJob(Session& session, const std::vector<std::wstring>& arguments)
         });
         runCommand(L"movrel");
     }
+    // The archiver runs on its own; only its end says whether the archive is there.
+    const std::vector<int> started = waitForStartedProcesses();
     if (driver.failure()) {
         session.error(*driver.failure());
         return false;
@@ -126,8 +140,18 @@ bool runJob(Session& session, const std::vector<std::wstring>& arguments)
         return false;
     }
     session.print(L"results: " + job.output + L"\n");
-    if (job.folderMode && job.pack.value_or(false))
-        session.print(L"archive: " + job.output + L"." + job.archiveType.value_or(L"zip") + L"\n");
+    if (driver.packedArchiveType() && !started.empty()) {
+        if (started.back() != 0) {
+            session.error(L"the archiver failed with exit status " + std::to_wstring(started.back()));
+            return false;
+        }
+        // Beside the result folder, named after it.
+        std::wstring archive = job.output;
+        while (archive.size() > 1 && archive.back() == L'/')
+            archive.pop_back();
+        archive += L"." + *driver.packedArchiveType();
+        session.print(L"archive: " + archive + L"\n");
+    }
     if (job.verify && !verifyJob(session, job)) {
         session.error(L"not every protected drawing draws like its source");
         return false;

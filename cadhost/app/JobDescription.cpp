@@ -128,6 +128,7 @@ const std::map<std::wstring, Setter>& setters()
                      if (std::find(kindNames().begin(), kindNames().end(), name) == kindNames().end())
                          return false;
                  job.kinds = std::move(names);
+                 job.kindMask.reset();
                  return true;
              }},
             {L"kind-mask",
@@ -136,6 +137,7 @@ const std::map<std::wstring, Setter>& setters()
                  if (!parseNumber(value, 0, 255, mask))
                      return false;
                  job.kindMask = static_cast<std::uint32_t>(mask);
+                 job.kinds.reset();
                  return true;
              }},
             {L"preset", optionalText(&JobDescription::preset)},
@@ -169,6 +171,56 @@ const std::map<std::wstring, Setter>& setters()
     return table;
 }
 
+// What a key accepts, for the message that refuses a value.
+std::wstring acceptedValues(const std::wstring& key)
+{
+    static const std::wstring flags = L"yes, no, true, false, 1 or 0";
+    static const std::map<std::wstring, std::wstring> accepted{
+        {L"mode", L"files or folder"},
+        {L"source", L"a path"},
+        {L"save-type", L"keep, 2000, 2004, 2007, 2010 or 2013"},
+        {L"kind-mask", L"a whole number from 0 to 255"},
+        {L"rows", L"a whole number from 2 to 8"},
+        {L"columns", L"a whole number from 2 to 8"},
+        {L"existing", L"overwrite or rename"},
+    };
+    if (const auto found = accepted.find(key); found != accepted.end())
+        return L" (accepted: " + found->second + L")";
+    if (key == L"kinds") {
+        std::wstring names;
+        for (const std::wstring& name : kindNames())
+            names += (names.empty() ? L"" : L", ") + name;
+        return L" (accepted: a comma-separated list of " + names + L")";
+    }
+    return L" (accepted: " + flags + L")";
+}
+
+// What one source of words (the job file, or the command line) has said so far: within one source a key
+// given twice with different values, or two keys that say the same thing, contradict each other.
+class SourceWords {
+public:
+    bool admit(const std::wstring& key, const std::wstring& value, std::wstring& message)
+    {
+        if (key == L"source")
+            return true;
+        const std::wstring& other = key == L"kinds" ? L"kind-mask" : key == L"kind-mask" ? L"kinds" : key;
+        if (other != key && m_values.contains(other)) {
+            message = L"the job keys \"" + other + L"\" and \"" + key + L"\" both choose the kinds; give only one";
+            return false;
+        }
+        if (const auto given = m_values.find(key); given != m_values.end() && given->second != value) {
+            message =
+                L"the job key \"" + key + L"\" is given twice, as \"" + given->second + L"\" and \"" + value + L"\"";
+            return false;
+        }
+        m_values.emplace(key, value);
+        return true;
+    }
+
+private:
+    std::map<std::wstring, std::wstring> m_values;
+};
+
 } // namespace
 
 const std::vector<std::wstring>& kindNames()
@@ -194,7 +246,7 @@ bool JobDescription::set(const std::wstring& key, const std::wstring& value, std
         return false;
     }
     if (!setter->second(*this, value)) {
-        message = L"bad value \"" + value + L"\" for the job key \"" + key + L"\"";
+        message = L"bad value \"" + value + L"\" for the job key \"" + key + L"\"" + acceptedValues(key);
         return false;
     }
     return true;
@@ -202,7 +254,9 @@ bool JobDescription::set(const std::wstring& key, const std::wstring& value, std
 
 bool JobDescription::read(const std::wstring& text, std::wstring& message)
 {
-    std::wstringstream stream(text);
+    // Editors on some systems start a UTF-8 file with a byte-order mark.
+    std::wstringstream stream(text.starts_with(L'\xfeff') ? text.substr(1) : text);
+    SourceWords said;
     std::wstring line;
     for (int number = 1; std::getline(stream, line); ++number) {
         line = trimmed(line);
@@ -213,10 +267,25 @@ bool JobDescription::read(const std::wstring& text, std::wstring& message)
             message = L"line " + std::to_wstring(number) + L" of the job is not \"key = value\"";
             return false;
         }
-        if (!set(trimmed(line.substr(0, equals)), trimmed(line.substr(equals + 1)), message)) {
-            message.insert(0, L"line " + std::to_wstring(number) + L": ");
+        const std::wstring key = trimmed(line.substr(0, equals));
+        const std::wstring value = trimmed(line.substr(equals + 1));
+        if (!said.admit(key, value, message) || !set(key, value, message)) {
+            message = L"line " + std::to_wstring(number) + L": " + message;
             return false;
         }
+    }
+    return true;
+}
+
+bool JobDescription::readWords(const std::vector<std::wstring>& words, std::wstring& message)
+{
+    SourceWords said;
+    for (const std::wstring& word : words) {
+        const auto equals = word.find(L'=');
+        const std::wstring key = word.substr(0, equals);
+        const std::wstring value = equals == std::wstring::npos ? std::wstring() : word.substr(equals + 1);
+        if (!said.admit(key, value, message) || !set(key, value, message))
+            return false;
     }
     return true;
 }

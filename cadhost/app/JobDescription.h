@@ -1,8 +1,9 @@
 // What the main job asks of the main dialog, as a person would fill it in: the drawings (a list of files
 // or one folder), where the results go and in which version, packing, the kinds to protect, the copyright
 // notes and the grid, and the answers to the dialog's questions. Written as "key = value" lines (a file)
-// or key=value words (the command line); later values replace earlier ones, except that every "source"
-// adds one more drawing.
+// or key=value words (the command line). The command line is read after the job files, and a later value
+// replaces an earlier one ("kinds" and "kind-mask" replace each other), except that every "source" adds
+// one more drawing.
 #pragma once
 
 #include <cstdint>
@@ -41,8 +42,11 @@ struct JobDescription {
 
     // One "key = value" setting; false with a message for an unknown key or a bad value.
     bool set(const std::wstring& key, const std::wstring& value, std::wstring& message);
-    // Every line of the text; blank lines and lines starting with "#" are skipped.
+    // Every line of the text, as one source: within it a key may not contradict itself, nor may both
+    // "kinds" and "kind-mask" appear. Blank lines and lines starting with "#" are skipped.
     bool read(const std::wstring& text, std::wstring& message);
+    // The key=value words of the command line, as one source.
+    bool readWords(const std::vector<std::wstring>& words, std::wstring& message);
     // What a job must say before it can run.
     bool complete(std::wstring& message) const;
 };

@@ -3,6 +3,7 @@
 #include "DialogUser.h"
 #include "afxdialog.h"
 
+#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -132,6 +133,8 @@ void JobUiDriver::fillFilePage(DialogUser& user)
         // Like a person, pick an archive type only where the page offers one: while packing is on.
         if (m_job.archiveType && user.isEnabled(kArchiveType))
             user.select(kArchiveType, *m_job.archiveType);
+        if (user.isChecked(kPack))
+            m_packedArchiveType = user.text(kArchiveType);
     } else {
         user.ownControls().select(kTab, 0);
         user.click(kAddFiles);
@@ -143,8 +146,20 @@ void JobUiDriver::fillFilePage(DialogUser& user)
 
 void JobUiDriver::fillKindsPage(DialogUser& user)
 {
-    if (m_job.preset)
+    if (m_job.preset) {
+        const std::vector<std::wstring> presets = user.items(kPresets);
+        const bool known = std::any_of(presets.begin(), presets.end(), [this](const std::wstring& name) {
+            return CString(name.c_str()).CompareNoCase(m_job.preset->c_str()) == 0;
+        });
+        if (!known) {
+            std::wstring names;
+            for (const std::wstring& name : presets)
+                names += (names.empty() ? L"\"" : L", \"") + name + L"\"";
+            throw UiScriptError(L"there is no preset \"" + *m_job.preset + L"\"; the presets are " +
+                                (names.empty() ? L"none" : names));
+        }
         user.select(kPresets, *m_job.preset);
+    }
     std::optional<std::uint32_t> mask = m_job.kindMask;
     if (m_job.kinds) {
         mask = 0;

@@ -26,6 +26,8 @@ public:
     const std::optional<std::wstring>& failure() const { return m_failure; }
     // The batch summary, once it was shown.
     const std::optional<std::wstring>& summary() const { return m_summary; }
+    // The archive type the folder page showed at OK while packing was on; none when it did not pack.
+    const std::optional<std::wstring>& packedArchiveType() const { return m_packedArchiveType; }
     // The summary said that every drawing was protected.
     bool everyDrawingProtected() const;
 
@@ -49,6 +51,7 @@ private:
     std::wstring m_lastMessage;
     std::optional<std::wstring> m_failure;
     std::optional<std::wstring> m_summary;
+    std::optional<std::wstring> m_packedArchiveType;
 };
 
 } // namespace cadhost::app

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cwchar>
+#include <utility>
 
 namespace {
 
@@ -168,8 +169,10 @@ bool GCopyRightDialog::readParameters()
 
     // The settings keep the texts as typed; only the record that goes into the drawings carries labels.
     m_option.saveToSettings();
-    m_option.owner.text = kOwnerLabel + m_option.owner.text;
-    m_option.user.text = kUserLabel + m_option.user.text;
-    m_option.date.text = kDateLabel + m_option.date.text;
+    // An empty note stays empty, so that the watermark does not show a bare label.
+    for (const auto& [note, label] : {std::pair{&m_option.owner, kOwnerLabel}, std::pair{&m_option.user, kUserLabel},
+                                      std::pair{&m_option.date, kDateLabel}})
+        if (!note->text.IsEmpty())
+            note->text = label + note->text;
     return true;
 }

@@ -11,7 +11,7 @@
 #include <utility>
 #include <vector>
 
-const wchar_t* const kDefaultOwnerText = L"图纸版权所有：Tessaril 图纸外发保护";
+const wchar_t* const kDefaultOwnerText = L"Tessaril 图纸外发保护";
 const wchar_t* const kDefaultUserText = L"https://www.tessaril.com";
 
 namespace {

@@ -39,7 +39,7 @@ const cadhost::DialogTemplateRegistration dialogTemplate{DialogTemplate{
         rc::pushButton(L"添加多个文件", kAddFiles, 100, 189, 56, 14),
         rc::pushButton(L"删除选中文件", kDeleteFiles, 183, 189, 62, 14),
         rc::lText(L"保存类型", IDC_STATIC, 17, 213, 59, 8),
-        rc::comboBox(kSaveType, 88, 210, 126, 30, CBS_DROPDOWN | CBS_SORT | WS_VSCROLL),
+        rc::comboBox(kSaveType, 88, 210, 126, 30, CBS_DROPDOWNLIST | CBS_SORT | WS_VSCROLL),
         rc::lText(L"设定结果文件夹", IDC_STATIC, 17, 230, 59, 8),
         rc::editText(kResultFolder, 88, 227, 246, 14),
         rc::pushButton(L"...", kBrowseResultFolder, 341, 227, 50, 14),
@@ -201,5 +201,10 @@ bool GGuardFileListDialog::readParameters(GGuardOption& option)
         return false;
     }
     option.outputVersion = takeSaveType(m_saveType);
+    // This page offers no packing or folder tree: what the folder page may have left there does not hold.
+    const GGuardOption fresh;
+    option.keepFolderTree = fresh.keepFolderTree;
+    option.pack = fresh.pack;
+    option.archiveType = fresh.archiveType;
     return true;
 }

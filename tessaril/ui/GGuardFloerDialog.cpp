@@ -36,7 +36,7 @@ const cadhost::DialogTemplateRegistration dialogTemplate{DialogTemplate{
         rc::editText(kSourceFolder, 88, 15, 246, 14),
         rc::pushButton(L"...", kBrowseSourceFolder, 341, 15, 50, 14),
         rc::lText(L"保存类型", IDC_STATIC, 17, 37, 59, 8),
-        rc::comboBox(kSaveType, 88, 34, 126, 30, CBS_DROPDOWN | CBS_SORT | WS_VSCROLL),
+        rc::comboBox(kSaveType, 88, 34, 126, 30, CBS_DROPDOWNLIST | CBS_SORT | WS_VSCROLL),
         rc::lText(L"设定结果文件夹", IDC_STATIC, 17, 54, 59, 8),
         rc::editText(kResultFolder, 88, 51, 246, 14),
         rc::pushButton(L"...", kBrowseResultFolder, 341, 51, 50, 14),

@@ -118,6 +118,17 @@ TEST_F(JobFaultsTest, TemporaryFolderThatCannotBeWrittenFailsEveryDrawingAndTheJ
     expectSourcesUntouched();
 }
 
+TEST_F(JobFaultsTest, TheArchiveIsAnnouncedUnderItsRealNameOnceItIsWritten)
+{
+    const ProcessResult run = testsupport::runProcess({m_cadhost.string(), "job", "mode=folder",
+                                                       "source=" + sources().string(), "output=" + results().string(),
+                                                       "kind-mask=255", "create-output=yes", "pack=yes", "archive=ZIP"},
+                                                      {"TMPDIR=" + temporary().string()});
+    ASSERT_EQ(run.exitCode, 0) << run.out << run.err;
+    EXPECT_NE(run.out.find("archive: " + archive().string() + "\n"), std::string::npos) << run.out;
+    EXPECT_TRUE(fs::exists(archive()));
+}
+
 TEST_F(JobFaultsTest, MissingArchiverLeavesTheProtectedDrawingsWithoutAnArchive)
 {
     makeOwnInstallation();
@@ -125,13 +136,14 @@ TEST_F(JobFaultsTest, MissingArchiverLeavesTheProtectedDrawingsWithoutAnArchive)
     const ProcessResult run = runJob(temporary());
     ASSERT_EQ(run.exitCode, 0) << run.out << run.err;
     EXPECT_NE(run.out.find("加密2个文件全部成功"), std::string::npos) << run.out;
+    EXPECT_EQ(run.out.find("archive:"), std::string::npos) << run.out;
     EXPECT_EQ(names(results()), (std::vector<std::string>{"a.dwg", "b.dwg", "setup.exe", "使用说明.txt"}));
     EXPECT_FALSE(fs::exists(archive()));
     EXPECT_TRUE(fs::is_empty(temporary()));
     expectSourcesUntouched();
 }
 
-TEST_F(JobFaultsTest, ArchiverThatFailsDoesNotChangeTheJobsOutcome)
+TEST_F(JobFaultsTest, ArchiverThatFailsFailsTheJob)
 {
     makeOwnInstallation();
     const fs::path archiver = install() / "3rd" / "Rar.exe";
@@ -139,8 +151,10 @@ TEST_F(JobFaultsTest, ArchiverThatFailsDoesNotChangeTheJobsOutcome)
     std::ofstream(archiver) << "#!/bin/sh\necho \"$@\" > \"" << (folder / "archiver-ran").string() << "\"\nexit 8\n";
     fs::permissions(archiver, fs::perms::owner_all);
     const ProcessResult run = runJob(temporary());
-    ASSERT_EQ(run.exitCode, 0) << run.out << run.err;
+    EXPECT_EQ(run.exitCode, 1) << run.out << run.err;
     EXPECT_NE(run.out.find("加密2个文件全部成功"), std::string::npos) << run.out;
+    EXPECT_NE(run.err.find("the archiver failed with exit status 8"), std::string::npos) << run.err;
+    EXPECT_EQ(run.out.find("archive:"), std::string::npos) << run.out;
     for (int wait = 0; wait < 100 && !fs::exists(folder / "archiver-ran"); ++wait)
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
     // The drawings come in the order of the folder walk; the recipient's files follow them.

@@ -35,7 +35,7 @@ class CopyrightPageTest : public PageTest<GCopyRightDialog> {};
 TEST_F(CopyrightPageTest, WithNothingStoredThePageShowsTheProductsNotesOnAFiveByFiveGrid)
 {
     run([&](DialogUser& user) {
-        EXPECT_EQ(user.text(kOwnerText), L"图纸版权所有：Tessaril 图纸外发保护");
+        EXPECT_EQ(user.text(kOwnerText), L"Tessaril 图纸外发保护");
         EXPECT_EQ(user.text(kUserText), L"https://www.tessaril.com");
         for (UINT id : {kOwnerStamp, kOwnerPlot, kUserStamp, kUserPlot, kDateStamp, kDatePlot})
             EXPECT_TRUE(user.isChecked(id)) << id;
@@ -130,7 +130,7 @@ TEST_F(CopyrightPageTest, ExtraLinesAreSplitAtLineEndsWithoutEmptyOnesAndComeBac
 
     run([&](DialogUser& user) {
         EXPECT_EQ(user.text(kExtraLines), L"a\r\nb");
-        EXPECT_EQ(user.text(kOwnerText), L"图纸版权所有：Tessaril 图纸外发保护");
+        EXPECT_EQ(user.text(kOwnerText), L"Tessaril 图纸外发保护");
         user.pressEscape();
     });
 }

@@ -37,7 +37,7 @@ GCopyrightOption sampleOption()
 TEST(GCopyrightOption, NewRecordHasTheProductDefaults)
 {
     const GCopyrightOption option;
-    EXPECT_STREQ(option.owner.text, L"图纸版权所有：Tessaril 图纸外发保护");
+    EXPECT_STREQ(option.owner.text, L"Tessaril 图纸外发保护");
     EXPECT_STREQ(option.user.text, L"https://www.tessaril.com");
     EXPECT_STREQ(option.date.text, L"");
     for (const GCopyrightItem* note : {&option.owner, &option.user, &option.date}) {
@@ -127,7 +127,7 @@ TEST(GCopyrightOption, ANewerVersionIsLeftToTheProxy)
     GCopyrightOption read;
     EXPECT_EQ(read.dwgInFields(&filer), Acad::eMakeMeProxy);
     EXPECT_EQ(filer.calls(), (Calls{"readUInt32 2"}));
-    EXPECT_STREQ(read.owner.text, L"图纸版权所有：Tessaril 图纸外发保护");
+    EXPECT_STREQ(read.owner.text, L"Tessaril 图纸外发保护");
     EXPECT_EQ(read.version, 1);
 }
 

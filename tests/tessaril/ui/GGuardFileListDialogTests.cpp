@@ -134,19 +134,37 @@ TEST_F(FileListPageTest, ReadingRefusesAnEmptyListThenAnEmptyResultFolderAndKeep
     EXPECT_EQ(ui.folderBrowsers().at(0).title, L"选择一个文件夹");
 }
 
-TEST_F(FileListPageTest, TypedSaveTypeTextReadsAsTheComboBoxErrorValue)
+TEST_F(FileListPageTest, TheSaveTypeIsChosenFromTheListAndCannotBeTyped)
 {
     const INT_PTR result = run([&](DialogUser& user) {
         ui.expectNavigationDialog({L"/d/a.dwg"});
         ui.expectMessageBox(L"成功添加:1个文件", IDOK);
         user.click(kAddFiles);
-        user.type(kSaveType, L"AutoCAD 2018");
+        EXPECT_THROW(user.type(kSaveType, L"AutoCAD 2018"), cadhost::UiScriptError);
         user.type(kResultFolder, L"/out");
         user.pressEnter();
     });
     EXPECT_EQ(result, IDOK);
-    EXPECT_EQ(host.option.outputVersion, -1);
-    EXPECT_EQ(setting(L"GGuardFileDialog", L"SaveType"), L"-1");
+    EXPECT_NE(host.option.outputVersion, -1);
+    EXPECT_NE(setting(L"GGuardFileDialog", L"SaveType"), L"-1");
+}
+
+TEST_F(FileListPageTest, ReadingThePageSetsItsOwnPackingChoices)
+{
+    host.option.pack = true;
+    host.option.archiveType = L"rar";
+    host.option.keepFolderTree = false;
+    const INT_PTR result = run([&](DialogUser& user) {
+        ui.expectNavigationDialog({L"/d/a.dwg"});
+        ui.expectMessageBox(L"成功添加:1个文件", IDOK);
+        user.click(kAddFiles);
+        user.type(kResultFolder, L"/out");
+        user.pressEnter();
+    });
+    EXPECT_EQ(result, IDOK);
+    EXPECT_FALSE(host.option.pack);
+    EXPECT_EQ(host.option.archiveType, L"zip");
+    EXPECT_TRUE(host.option.keepFolderTree);
 }
 
 using StoredSaveType = std::pair<const wchar_t*, const wchar_t*>; // stored text (none: no key), selected item
