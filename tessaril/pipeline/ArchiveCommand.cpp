@@ -25,9 +25,11 @@ ArchiveCommand makeArchiveCommand(const CString& archiver, const CString& output
 {
     ArchiveCommand command;
     command.archiver = archiver;
+    // "out/" names the folder "out" as well; the archive must not become "out/.zip" inside it.
+    const CString folder = pathtext::trimSeparators(outputFolder);
     CString fileName;
-    fileName.Format(L"%s.%s", pathtext::nameOf(outputFolder), archiveType);
-    command.archivePath = pathtext::join(pathtext::folderOf(outputFolder), fileName);
+    fileName.Format(L"%s.%s", pathtext::nameOf(folder), archiveType);
+    command.archivePath = pathtext::join(pathtext::folderOf(folder), fileName);
     command.files.Copy(files);
     return command;
 }

@@ -4,6 +4,7 @@
 #include "GGuardOption.h"
 
 // In the output folder under the source's base name with ".dwg"; when the source already lies in the
-// output folder, "_G" is added to the base name so the source is not overwritten. A source path
-// without a folder comes back unchanged.
+// output folder, however either is spelt, "_G" is added to the base name so the source is not
+// overwritten. A source without a folder lies in the working folder, which is also where the result
+// goes when no output folder is set.
 CString deriveOutputPath(const CString& sourcePath, const GGuardOption& options);

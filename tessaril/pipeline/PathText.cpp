@@ -1,6 +1,10 @@
 #include "PathText.h"
 
+#include <algorithm>
+#include <filesystem>
+#include <string>
 #include <string_view>
+#include <system_error>
 
 namespace pathtext {
 
@@ -19,6 +23,26 @@ std::wstring_view view(const CString& text)
 std::size_t lastSeparator(std::wstring_view path)
 {
     return path.find_last_of(L"\\/");
+}
+
+std::filesystem::path toPath(const CString& text)
+{
+    std::wstring path(view(text));
+    for (wchar_t& c : path)
+        if (c == L'\\')
+            c = L'/';
+    return path;
+}
+
+std::filesystem::path resolved(const CString& text, std::error_code& error)
+{
+    const std::filesystem::path absolutePath = std::filesystem::absolute(toPath(text), error);
+    if (error)
+        return {};
+    std::filesystem::path path = std::filesystem::weakly_canonical(absolutePath, error);
+    if (!path.has_filename() && path.has_relative_path())
+        path = path.parent_path();
+    return path;
 }
 
 } // namespace
@@ -65,6 +89,38 @@ CString trimSeparators(const CString& path)
 bool equalNoCase(const CString& left, const CString& right)
 {
     return left.CompareNoCase(right.GetString()) == 0;
+}
+
+CString absolute(const CString& path)
+{
+    std::error_code error;
+    const std::filesystem::path result = std::filesystem::absolute(toPath(path), error);
+    return error ? path : CString(result.wstring());
+}
+
+bool samePlace(const CString& left, const CString& right)
+{
+    if (left.IsEmpty() || right.IsEmpty())
+        return false;
+    std::error_code leftError;
+    std::error_code rightError;
+    const std::filesystem::path leftPath = resolved(left, leftError);
+    const std::filesystem::path rightPath = resolved(right, rightError);
+    return !leftError && !rightError && leftPath == rightPath;
+}
+
+bool liesWithin(const CString& path, const CString& folder)
+{
+    if (path.IsEmpty() || folder.IsEmpty())
+        return false;
+    std::error_code pathError;
+    std::error_code folderError;
+    const std::filesystem::path resolvedPath = resolved(path, pathError);
+    const std::filesystem::path resolvedFolder = resolved(folder, folderError);
+    if (pathError || folderError)
+        return false;
+    return std::mismatch(resolvedFolder.begin(), resolvedFolder.end(), resolvedPath.begin(), resolvedPath.end())
+               .first == resolvedFolder.end();
 }
 
 } // namespace pathtext

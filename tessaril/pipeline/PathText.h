@@ -16,5 +16,12 @@ CString join(const CString& folder, const CString& name);
 // The path without separators at its end.
 CString trimSeparators(const CString& path);
 bool equalNoCase(const CString& left, const CString& right);
+// The path made absolute against the working folder (unchanged when it already is).
+CString absolute(const CString& path);
+// Whether both paths name the same place once made absolute, with links resolved and dot elements and
+// trailing separators dropped; a path that cannot be resolved names no place.
+bool samePlace(const CString& left, const CString& right);
+// Whether the path, resolved as samePlace does, is the folder or lies below it.
+bool liesWithin(const CString& path, const CString& folder);
 
 } // namespace pathtext

@@ -79,6 +79,17 @@ void askOverwrite(const CString& outputPath)
     OverwriteAnswer.applyToAll = question.applyToRest();
 }
 
+// Whether the path resolves to a drawing of the batch, the file being protected included.
+bool isBatchSource(const CString& path, const CString& sourcePath, const GGuardOption& options)
+{
+    if (pathtext::samePlace(path, sourcePath))
+        return true;
+    for (INT_PTR i = 0; i < options.sourcePaths.GetSize(); ++i)
+        if (pathtext::samePlace(path, options.sourcePaths[i]))
+            return true;
+    return false;
+}
+
 } // namespace
 
 void protectAndSave(const CString& sourcePath, CString outputPath, Adesk::UInt32 fileSize, CStringArray& archiveList,
@@ -104,6 +115,14 @@ void protectAndSave(const CString& sourcePath, CString outputPath, Adesk::UInt32
         askOverwrite(outputPath);
     if (!OverwriteAnswer.overwrite)
         outputPath = uniqueFileName(outputPath);
+
+    if (isBatchSource(outputPath, sourcePath, options)) {
+        CString reason;
+        reason.Format(L"结果文件是源文件,未保存:%s", outputPath);
+        addFileResult(sourcePath, false, reason, Acad::eFileAccessErr);
+        acutPrintf(L"\n%s\n", reason.GetString());
+        return;
+    }
 
     if (Acad::ErrorStatus status = saveAsVersion(database, outputPath, options.outputVersion, nullptr);
         status != Acad::eOk) {

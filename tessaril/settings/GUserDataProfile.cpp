@@ -1,6 +1,9 @@
 #include "GUserDataProfile.h"
 
+#include <cstdint>
 #include <cwchar>
+#include <limits>
+#include <optional>
 
 #include "app/InstallRoot.h"
 #include "nativepath.h"
@@ -10,10 +13,43 @@
 #include <string_view>
 #include <vector>
 
+namespace {
+
+// Read back in place of a missing key: a stored value is one line, so it can never hold a line break.
+constexpr const wchar_t* kMissing = L"\n";
+// Enough digits for every int and one more, so that a longer run is still seen as out of range.
+constexpr int kNumberLength = 16;
+
+// The decimal number the text starts with; none when it starts with no digit or exceeds an int.
+std::optional<int> leadingNumber(const CString& text)
+{
+    std::int64_t number = 0;
+    int digits = 0;
+    for (; digits < text.GetLength() && text[digits] >= L'0' && text[digits] <= L'9'; ++digits) {
+        number = number * 10 + (text[digits] - L'0');
+        if (number > std::numeric_limits<int>::max())
+            return std::nullopt;
+    }
+    return digits == 0 ? std::nullopt : std::optional<int>(static_cast<int>(number));
+}
+
+// Line breaks would end the value early and make the rest of it keys and sections of their own.
+CString oneLine(const wchar_t* value)
+{
+    CString text(value);
+    text.Replace(L'\r', L' ');
+    text.Replace(L'\n', L' ');
+    return text;
+}
+
+} // namespace
+
 int GUserDataProfile::readInt(const wchar_t* section, const wchar_t* key, int defaultValue)
 {
-    const auto value = static_cast<int>(GetPrivateProfileIntW(section, key, defaultValue, path().c_str()));
-    return value == defaultValue || value >= 0 ? value : 0;
+    const CString text = readString(section, key, kNumberLength, kMissing);
+    if (text == kMissing)
+        return defaultValue;
+    return leadingNumber(text).value_or(0);
 }
 
 bool GUserDataProfile::writeInt(const wchar_t* section, const wchar_t* key, int value)
@@ -54,7 +90,9 @@ std::vector<CString> GUserDataProfile::readKeys(const wchar_t* section)
 
 bool GUserDataProfile::writeString(const wchar_t* section, const wchar_t* key, const wchar_t* value)
 {
-    return WritePrivateProfileStringW(section, key, value, path().c_str()) != FALSE;
+    if (value == nullptr)
+        return WritePrivateProfileStringW(section, key, nullptr, path().c_str()) != FALSE;
+    return WritePrivateProfileStringW(section, key, oneLine(value), path().c_str()) != FALSE;
 }
 
 bool GUserDataProfile::writeSection(const wchar_t* section,

@@ -36,9 +36,11 @@ FolderListing listFolder(const CString& folder)
         const DWORD attributes = GetFileAttributesW(joinPath(folder, name));
         if ((attributes & FILE_ATTRIBUTE_SYSTEM) != 0)
             continue;
-        if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
-            listing.folders.push_back(name);
-        else
+        // A linked folder can lead back to where the walk came from and repeat it without end.
+        if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+            if (!entry->is_symlink(error))
+                listing.folders.push_back(name);
+        } else
             listing.files.push_back(name);
     }
     // The host's file system lists a folder in name order, whatever letter case; so does the walk, so

@@ -72,6 +72,14 @@ void GConverFileDialog::OnOK()
     EndDialog(IDOK);
 }
 
+// Dismissing the question must never destroy a file, and it is not an answer worth keeping.
+void GConverFileDialog::OnCancel()
+{
+    m_overwrite = false;
+    m_applyToRest = false;
+    EndDialog(IDCANCEL);
+}
+
 void GConverFileDialog::OnLocateFile()
 {
     const CString parameters = CString(L"/select,") + m_path;

@@ -12,7 +12,7 @@ public:
     ~GConverFileDialog() override;
 
     void setPath(const CString& path) { m_path = path; }
-    // The answers; closing with Esc leaves them as they started: overwrite, and ask again next time.
+    // The answers; closing with Esc keeps the existing file (rename) and asks again next time.
     bool overwrite() const { return m_overwrite; }
     bool applyToRest() const { return m_applyToRest; }
 
@@ -20,6 +20,7 @@ protected:
     void DoDataExchange(CDataExchange* exchange) override;
     BOOL OnInitDialog() override;
     void OnOK() override;
+    void OnCancel() override;
 
     void OnLocateFile();
 

@@ -5,6 +5,7 @@
 #include "SaveTypeList.h"
 #include "fileops.h"
 #include "pipeline/GGuardOption.h"
+#include "pipeline/PathText.h"
 #include "settings/GUserDataProfile.h"
 
 namespace {
@@ -141,8 +142,13 @@ bool GGuardFloerDialog::readParameters(GGuardOption& option)
         showMessage(L"结果不可以为空");
         return false;
     }
-    if (source.CompareNoCase(output) == 0) {
+    if (source.CompareNoCase(output) == 0 || pathtext::samePlace(source, output)) {
         showMessage(L"源文件夹和结果文件夹不可以相同");
+        return false;
+    }
+    // The walk would collect earlier results and could name one drawing as another's result.
+    if (pathtext::liesWithin(output, source)) {
+        showMessage(L"结果文件夹不可以在源文件夹中");
         return false;
     }
     GUserDataProfile& settings = userDataProfile();

@@ -6,8 +6,6 @@
 
 namespace {
 
-constexpr int kMaxIncrements = 500;
-
 bool exists(const CString& path)
 {
     return GetFileAttributesW(path) != INVALID_FILE_ATTRIBUTES;
@@ -50,7 +48,7 @@ CString uniqueFileName(const CString& path)
 
     CString suffix = L"_001";
     CString candidate = folder + base + suffix + extension;
-    for (int increments = 0; exists(candidate) && increments < kMaxIncrements; ++increments) {
+    while (exists(candidate)) {
         suffix = incrementSuffix(suffix);
         candidate = folder + base + suffix + extension;
     }

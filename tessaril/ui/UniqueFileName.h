@@ -5,8 +5,8 @@
 
 #include "afxstr.h"
 
-// The path itself when nothing exists there; else the first numbered name that is free, giving up after
-// 500 increments with the last name tried, which may exist.
+// The path itself when nothing exists there; else the first numbered name that is free. A folder holds
+// finitely many files, so counting on always ends at a free name.
 CString uniqueFileName(const CString& path);
 
 // The run of digits at the end of the suffix plus one, keeping its width and growing when it must

@@ -55,10 +55,11 @@ TEST(ArchiveCommandTest, ArchiveLiesBesideTheOutputFolderNamedAfterIt)
     EXPECT_EQ(command.arguments(), expected);
 }
 
-TEST(ArchiveCommandTest, TrailingSeparatorLeavesTheArchiveWithoutBaseName)
+TEST(ArchiveCommandTest, TrailingSeparatorsDoNotChangeTheArchiveName)
 {
-    const ArchiveCommand command = makeArchiveCommand(L"R", L"C:\\send\\job1\\", L"rar", files({}));
-    EXPECT_EQ(command.archivePath, CString(L"C:\\send\\job1/.rar"));
+    EXPECT_EQ(makeArchiveCommand(L"R", L"C:\\send\\job1\\", L"rar", files({})).archivePath,
+              CString(L"C:\\send/job1.rar"));
+    EXPECT_EQ(makeArchiveCommand(L"R", L"/send/job1//", L"zip", files({})).archivePath, CString(L"/send/job1.zip"));
 }
 
 TEST(ArchiveCommandTest, QuoteInsideAPathStaysOneArgument)

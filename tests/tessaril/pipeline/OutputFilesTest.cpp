@@ -36,7 +36,43 @@ INSTANTIATE_TEST_SUITE_P(Paths, DeriveOutputPathTest,
                                            DeriveCase{L"/work/a/plan.rev.DWG", L"/work/out/",
                                                       L"/work/out/plan.rev.dwg"},
                                            DeriveCase{L"/work/a/plan", L"/work/a", L"/work/a/plan_G.dwg"},
-                                           DeriveCase{L"plan.dwg", L"/work/out", L"plan.dwg"}));
+                                           DeriveCase{L"/work/a/plan.dwg", L"", L"/work/a/plan_G.dwg"}));
+
+// Other spellings of the source's own folder must still keep the result off the source.
+TEST(DeriveOutputPathSpellingTest, TheSourceFolderSpeltOtherwiseGetsTheSuffix)
+{
+    ScopedTempFolder folder;
+    std::filesystem::create_directory(folder / "src");
+    std::ofstream(folder / "src/plan.dwg") << "drawing";
+    std::filesystem::create_directory_symlink(folder / "src", folder / "link");
+    std::filesystem::create_directory(folder / "other");
+    const CString source(folder.wide("src/plan.dwg").c_str());
+    const std::wstring spellings[] = {folder.wide("src/./"), folder.wide("src/."), folder.wide("other/../src"),
+                                      folder.wide("link"),   folder.wide("link/"), folder.wide("src//")};
+    for (const std::wstring& spelling : spellings) {
+        GGuardOption options;
+        options.outputFolder = spelling.c_str();
+        const std::filesystem::path result(deriveOutputPath(source, options).GetString());
+        EXPECT_EQ(result.filename(), "plan_G.dwg") << std::filesystem::path(spelling);
+        EXPECT_NE(std::filesystem::weakly_canonical(result),
+                  std::filesystem::weakly_canonical(folder / "src/plan.dwg"));
+    }
+}
+
+TEST(DeriveOutputPathSpellingTest, ASourceWithoutFolderIsNeverItsOwnResult)
+{
+    ScopedTempFolder folder;
+    const std::filesystem::path previous = std::filesystem::current_path();
+    std::filesystem::current_path(folder.path());
+    std::ofstream("plan.dwg") << "drawing";
+    GGuardOption options;
+    const std::filesystem::path result(deriveOutputPath(L"plan.dwg", options).GetString());
+    EXPECT_EQ(std::filesystem::weakly_canonical(result), std::filesystem::weakly_canonical(folder / "plan_G.dwg"));
+    options.outputFolder = folder.wide().c_str();
+    const std::filesystem::path inFolder(deriveOutputPath(L"plan.dwg", options).GetString());
+    EXPECT_EQ(inFolder.filename(), "plan_G.dwg");
+    std::filesystem::current_path(previous);
+}
 
 class SaveAsVersionTest : public ::testing::Test {
 protected:

@@ -88,7 +88,21 @@ TEST_P(UserDataProfileIntTest, NonNumbersAndNegativesReadAsZero)
 
 INSTANTIATE_TEST_SUITE_P(Texts, UserDataProfileIntTest,
                          ::testing::Values(IntCase{"abc", 0}, IntCase{"-1", 0}, IntCase{"29", 29},
-                                           IntCase{"4294967295", 0}, IntCase{"", 0}));
+                                           IntCase{"4294967295", 0}, IntCase{"", 0}, IntCase{"4294967323", 0},
+                                           IntCase{"2147483648", 0}, IntCase{"2147483647", 2147483647},
+                                           IntCase{"31x", 31}));
+
+// A text holding line breaks must not turn its rest into sections and keys of their own.
+TEST_F(UserDataProfileTest, StoredTextsStayOnOneLine)
+{
+    ASSERT_TRUE(m_profile.writeInt(L"GGuardFileDialog", L"SaveType", 31));
+    ASSERT_TRUE(m_profile.writeString(L"CopyrightOption_Extra", L"Text1", L"a\n[GGuardFileDialog]\r\nSaveType=99\rb"));
+    EXPECT_EQ(m_profile.readInt(L"GGuardFileDialog", L"SaveType", 32766), 31);
+    EXPECT_STREQ(m_profile.readString(L"CopyrightOption_Extra", L"Text1", 2048, L""),
+                 L"a [GGuardFileDialog]  SaveType=99 b");
+    EXPECT_EQ(m_profile.readKeys(L"CopyrightOption_Extra").size(), 1U);
+    EXPECT_EQ(stored().find("\nSaveType=99"), std::string::npos) << stored();
+}
 
 TEST_F(UserDataProfileTest, LongTextsAreCutToTheCallersBuffer)
 {

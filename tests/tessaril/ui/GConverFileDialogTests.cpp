@@ -81,18 +81,18 @@ TEST_F(ConverFileDialogTest, TheAnswerIsStoredAndOffersItselfNextTime)
     EXPECT_TRUE(second.applyToRest());
 }
 
-TEST_F(ConverFileDialogTest, EscapeLeavesTheInitialAnswersAndTheSettings)
+TEST_F(ConverFileDialogTest, EscapeKeepsTheExistingFileForThisFileOnlyAndLeavesTheSettings)
 {
-    userDataProfile().writeString(L"GConverFileDialog", L"Conver", L"False");
+    userDataProfile().writeString(L"GConverFileDialog", L"Conver", L"True");
     GConverFileDialog dialog;
     const INT_PTR result = ask(dialog, [](DialogUser& user) {
         user.setChecked(kApplyToRest, true);
         user.pressEscape();
     });
     EXPECT_EQ(result, IDCANCEL);
-    EXPECT_TRUE(dialog.overwrite());
+    EXPECT_FALSE(dialog.overwrite());
     EXPECT_FALSE(dialog.applyToRest());
-    EXPECT_EQ(setting(L"Conver"), L"False");
+    EXPECT_EQ(setting(L"Conver"), L"True");
     EXPECT_EQ(setting(L"NextSame"), L"<missing>");
 }
 

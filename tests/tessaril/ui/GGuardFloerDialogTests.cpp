@@ -98,17 +98,17 @@ TEST_F(FolderPageTest, EachFolderIsWalkedInNameOrderWhateverTheLetterCase)
                                          path("src/b.dwg"), path("src/C.dwg")}));
 }
 
-TEST_F(FolderPageTest, AnOutputFolderInsideTheSourceFolderIsWalkedToo)
+TEST_F(FolderPageTest, ALinkedFolderIsNotWalked)
 {
     makeFile("src/a.dwg");
-    makeFile("src/out/old.dwg");
+    makeFile("src/sub/b.dwg");
+    std::filesystem::create_directory_symlink(drawings / "src", drawings / "src/sub/up");
     run([&](DialogUser& user) {
-        chooseFolders(user, path("src"), path("src/out"));
+        chooseFolders(user, path("src"), path("out"));
+        user.setChecked(kKeepTree, true);
         user.pressEnter();
     });
-    EXPECT_EQ(sorted(host.option.sourcePaths), (std::vector<std::wstring>{path("src/a.dwg"), path("src/out/old.dwg")}));
-    EXPECT_EQ(sorted(host.option.outputPaths),
-              (std::vector<std::wstring>{path("src/out/a.dwg"), path("src/out/out/old.dwg")}));
+    EXPECT_EQ(sorted(host.option.sourcePaths), (std::vector<std::wstring>{path("src/a.dwg"), path("src/sub/b.dwg")}));
 }
 
 TEST_F(FolderPageTest, ATypedArchiveTypeIsPassedOnAndStoredButMatchesNoItemNextTime)
@@ -155,6 +155,7 @@ TEST_P(FolderRefusalTest, ShowsWhyAndKeepsTheEntries)
 {
     makeFile("src/readme.txt");
     makeFile("Other/x.dwg");
+    std::filesystem::create_directory_symlink(drawings / "Other", drawings / "OtherLink");
     const RefusalCase& given = GetParam();
     const std::wstring source = given.source.empty() ? L"" : path(given.source);
     const std::wstring result = given.result.empty() ? L"" : path(given.result);
@@ -173,11 +174,18 @@ TEST_P(FolderRefusalTest, ShowsWhyAndKeepsTheEntries)
 
 INSTANTIATE_TEST_SUITE_P(
     Checks, FolderRefusalTest,
-    ::testing::Values(RefusalCase{"EmptySource", "", "", L"源文件夹不可以为空"},
-                      RefusalCase{"MissingSource", "missing", "", L"源文件夹不存在"},
-                      RefusalCase{"EmptyResult", "src", "", L"结果不可以为空"},
-                      RefusalCase{"SameFolderInOtherCase", "Other", "OTHER", L"源文件夹和结果文件夹不可以相同"},
-                      RefusalCase{"NoDrawing", "src", "out", L"源文件夹中未找到需要保护的.dwg文件"}),
+    ::testing::Values(
+        RefusalCase{"EmptySource", "", "", L"源文件夹不可以为空"},
+        RefusalCase{"MissingSource", "missing", "", L"源文件夹不存在"},
+        RefusalCase{"EmptyResult", "src", "", L"结果不可以为空"},
+        RefusalCase{"SameFolderInOtherCase", "Other", "OTHER", L"源文件夹和结果文件夹不可以相同"},
+        RefusalCase{"SameFolderWithSeparator", "Other", "Other/", L"源文件夹和结果文件夹不可以相同"},
+        RefusalCase{"SameFolderWithDot", "Other", "Other/./", L"源文件夹和结果文件夹不可以相同"},
+        RefusalCase{"SameFolderThroughParent", "Other", "src/../Other", L"源文件夹和结果文件夹不可以相同"},
+        RefusalCase{"SameFolderThroughLink", "Other", "OtherLink", L"源文件夹和结果文件夹不可以相同"},
+        RefusalCase{"ResultInsideSource", "Other", "Other/out", L"结果文件夹不可以在源文件夹中"},
+        RefusalCase{"ResultInsideSourceThroughLink", "OtherLink", "Other/out", L"结果文件夹不可以在源文件夹中"},
+        RefusalCase{"NoDrawing", "src", "out", L"源文件夹中未找到需要保护的.dwg文件"}),
     [](const ::testing::TestParamInfo<RefusalCase>& info) { return std::string(info.param.name); });
 
 } // namespace

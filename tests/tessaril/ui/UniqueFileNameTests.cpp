@@ -40,7 +40,7 @@ TEST_F(UniqueFileNameTest, ANameWithoutExtensionGetsTheSuffixAtItsEnd)
     EXPECT_EQ(uniqueFileName(taken.c_str()), folder.wide("plan_001"));
 }
 
-TEST_F(UniqueFileNameTest, CountsPastNineAndGivesUpAfterFiveHundredIncrements)
+TEST_F(UniqueFileNameTest, CountsPastNineAndOnUntilANameIsFree)
 {
     const std::wstring taken = touch("a.dwg");
     for (int number = 1; number <= 9; ++number) {
@@ -54,7 +54,7 @@ TEST_F(UniqueFileNameTest, CountsPastNineAndGivesUpAfterFiveHundredIncrements)
         std::snprintf(name, sizeof name, "a_%03d.dwg", number);
         touch(name);
     }
-    EXPECT_EQ(uniqueFileName(taken.c_str()), folder.wide("a_501.dwg"));
+    EXPECT_EQ(uniqueFileName(taken.c_str()), folder.wide("a_502.dwg"));
 }
 
 class IncrementSuffixTest : public ::testing::TestWithParam<std::pair<const wchar_t*, const wchar_t*>> {};
