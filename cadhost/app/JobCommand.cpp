@@ -51,14 +51,14 @@ bool isDrawing(const std::filesystem::path& file)
 std::vector<std::pair<std::filesystem::path, std::filesystem::path>> protectedPairs(const JobDescription& job)
 {
     namespace fs = std::filesystem;
-    const fs::path output(job.output);
+    const fs::path output = nativePath(job.output);
     std::vector<std::pair<fs::path, fs::path>> pairs;
     if (!job.folderMode) {
         for (const std::wstring& source : job.sources)
-            pairs.emplace_back(fs::path(source), output / fs::path(source).filename());
+            pairs.emplace_back(nativePath(source), output / nativePath(source).filename());
         return pairs;
     }
-    const fs::path root(job.sources.front());
+    const fs::path root = nativePath(job.sources.front());
     std::error_code error;
     for (fs::recursive_directory_iterator it(root, error), end; !error && it != end; it.increment(error)) {
         if (!it->is_regular_file(error) || !isDrawing(it->path()) || it->path().string().starts_with(output.string()))

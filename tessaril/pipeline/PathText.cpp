@@ -1,5 +1,7 @@
 #include "PathText.h"
 
+#include "nativepath.h"
+
 #include <algorithm>
 #include <filesystem>
 #include <string>
@@ -31,7 +33,8 @@ std::filesystem::path toPath(const CString& text)
     for (wchar_t& c : path)
         if (c == L'\\')
             c = L'/';
-    return path;
+    // The host's conversion, not the C library's locale, which cannot convert Chinese names.
+    return cadhost::nativePath(path);
 }
 
 std::filesystem::path resolved(const CString& text, std::error_code& error)
@@ -95,7 +98,7 @@ CString absolute(const CString& path)
 {
     std::error_code error;
     const std::filesystem::path result = std::filesystem::absolute(toPath(path), error);
-    return error ? path : CString(result.wstring());
+    return error ? path : CString(cadhost::widePath(result).c_str());
 }
 
 bool samePlace(const CString& left, const CString& right)
