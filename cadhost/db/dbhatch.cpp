@@ -679,6 +679,12 @@ Adesk::Boolean AcDbHatch::subWorldDraw(AcGiWorldDraw* worldDraw)
 {
     assertReadEnabled();
     AcGiWorldGeometry& geometry = worldDraw->geometry();
+    AcGiSubEntityTraits& traits = worldDraw->subEntityTraits();
+    const AcCmColor previousColor = traits.trueColor();
+    // A gradient's outline is the edge of its fill, drawn in the fill's colour, not the entity's.
+    const bool gradientColored = m_objectType == kGradientObject && !m_gradientColors.empty();
+    if (gradientColored)
+        traits.setTrueColor(m_gradientColors.front());
     const auto polygons = loopPolygons();
     for (const auto& polygon : polygons) {
         std::vector<AcGePoint3d> points;
@@ -689,11 +695,7 @@ Adesk::Boolean AcDbHatch::subWorldDraw(AcGiWorldDraw* worldDraw)
         geometry.polyline(static_cast<Adesk::UInt32>(points.size()), points.data());
     }
     if (m_objectType == kGradientObject || isSolidFill()) {
-        AcGiSubEntityTraits& traits = worldDraw->subEntityTraits();
         const AcGiFillType previousFill = traits.fillType();
-        const AcCmColor previousColor = traits.trueColor();
-        if (m_objectType == kGradientObject && !m_gradientColors.empty())
-            traits.setTrueColor(m_gradientColors.front());
         traits.setFillType(kAcGiFillAlways);
         for (const auto& polygon : polygons) {
             std::vector<AcGePoint3d> points;

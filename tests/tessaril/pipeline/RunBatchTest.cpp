@@ -22,6 +22,8 @@
 
 #include <algorithm>
 #include <fstream>
+#include <iterator>
+#include <string>
 
 namespace {
 
@@ -236,7 +238,7 @@ TEST_F(RunBatchTest, OverwriteQuestionAnsweredForAllIsAskedOnce)
     EXPECT_TRUE(OverwriteAnswer.applyToAll);
 }
 
-TEST_F(RunBatchTest, OverwriteQuestionClosedWithEscapeOverwrites)
+TEST_F(RunBatchTest, OverwriteQuestionClosedWithEscapeKeepsTheExistingResult)
 {
     addDrawing("a.dwg");
     std::ofstream(m_output / "a.dwg") << "old";
@@ -246,8 +248,9 @@ TEST_F(RunBatchTest, OverwriteQuestionClosedWithEscapeOverwrites)
     const cadhost::UiDriverScope scope(ui);
     runBatch();
     EXPECT_TRUE(ui.finished()) << ui.pending();
-    EXPECT_EQ(modelSpaceContent(m_output / "a.dwg").wrappedLines, kLines);
-    EXPECT_FALSE(std::filesystem::exists(m_output / "a_001.dwg"));
+    std::ifstream existing(m_output / "a.dwg");
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(existing), {}), "old");
+    EXPECT_EQ(modelSpaceContent(m_output / "a_001.dwg").wrappedLines, kLines);
 }
 
 TEST_F(RunBatchTest, LogFollowsTheFileThroughEveryStep)
