@@ -270,7 +270,7 @@ bool JobDescription::read(const std::wstring& text, std::wstring& message)
         const std::wstring key = trimmed(line.substr(0, equals));
         const std::wstring value = trimmed(line.substr(equals + 1));
         if (!said.admit(key, value, message) || !set(key, value, message)) {
-            message = L"line " + std::to_wstring(number) + L": " + message;
+            message.insert(0, L"line " + std::to_wstring(number) + L": ");
             return false;
         }
     }

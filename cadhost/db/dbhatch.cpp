@@ -99,6 +99,7 @@ bool storableEdge(const AcGeCurve2d& edge)
         AcGeDoubleArray weights;
         spline.getDefinitionData(degree, rational, periodic, knots, controlPoints, weights);
         std::vector<double> knotValues;
+        knotValues.reserve(static_cast<std::size_t>(knots.length()));
         for (int k = 0; k < knots.length(); ++k)
             knotValues.push_back(knots[k]);
         return storableSpline(degree, knotValues, static_cast<std::size_t>(controlPoints.length()),
