@@ -1,5 +1,5 @@
-#include "ScopedTempFolder.h"
 #include "fileops.h"
+#include "ScopedTempFolder.h"
 #include "filewritelock.h"
 
 #include <gtest/gtest.h>

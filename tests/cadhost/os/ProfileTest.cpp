@@ -1,5 +1,5 @@
-#include "ScopedTempFolder.h"
 #include "profile.h"
+#include "ScopedTempFolder.h"
 
 #include <gtest/gtest.h>
 

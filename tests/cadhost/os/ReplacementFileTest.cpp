@@ -1,9 +1,9 @@
 // Files that only ever replace their target when complete, and the fault plan that lets tests make the
 // host's file operations fail.
+#include "replacementfile.h"
 #include "ScopedTempFolder.h"
 #include "faultplan.h"
 #include "fileops.h"
-#include "replacementfile.h"
 
 #include <gtest/gtest.h>
 

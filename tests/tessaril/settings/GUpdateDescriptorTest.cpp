@@ -1,6 +1,6 @@
+#include "settings/GUpdateDescriptor.h"
 #include "FileBytes.h"
 #include "ScopedTempFolder.h"
-#include "settings/GUpdateDescriptor.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
+#include "settings/GUpdateDownload.h"
 #include "FileBytes.h"
 #include "LoopbackHttpServer.h"
 #include "ScopedTempFolder.h"
-#include "settings/GUpdateDownload.h"
 
 #include <gtest/gtest.h>
 

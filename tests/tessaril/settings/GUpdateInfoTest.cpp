@@ -1,9 +1,9 @@
+#include "settings/GUpdateInfo.h"
 #include "FileBytes.h"
 #include "LoopbackHttpServer.h"
 #include "TempInstallRoot.h"
 #include "codepage.h"
 #include "settings/GUpdateCheckTime.h"
-#include "settings/GUpdateInfo.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
+#include "ui/GConverFileDialog.h"
 #include "ScriptedUiDriver.h"
 #include "TempInstallRoot.h"
 #include "codepage.h"
 #include "shellopen.h"
-#include "ui/GConverFileDialog.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "SinglePageHost.h"
 #include "ui/GCopyRightDialog.h"
+#include "SinglePageHost.h"
 #include "windowstate.h"
 
 #include <vector>

@@ -1,6 +1,6 @@
+#include "ui/GCopyrightOption.h"
 #include "MemoryDwgFiler.h"
 #include "TempInstallRoot.h"
-#include "ui/GCopyrightOption.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
+#include "ui/GGuardDialog.h"
 #include "ScopedTempFolder.h"
 #include "ScriptedUiDriver.h"
 #include "TempInstallRoot.h"
 #include "codepage.h"
 #include "filewritelock.h"
 #include "shellopen.h"
-#include "ui/GGuardDialog.h"
 
 #include <gtest/gtest.h>
 

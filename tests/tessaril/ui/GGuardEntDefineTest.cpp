@@ -1,5 +1,5 @@
-#include "ScopedTempFolder.h"
 #include "ui/GGuardEntDefine.h"
+#include "ScopedTempFolder.h"
 
 #include <gtest/gtest.h>
 

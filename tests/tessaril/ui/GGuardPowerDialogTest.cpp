@@ -1,5 +1,5 @@
-#include "SinglePageHost.h"
 #include "ui/GGuardPowerDialog.h"
+#include "SinglePageHost.h"
 
 #include <fstream>
 #include <set>

@@ -1,5 +1,5 @@
-#include "ScopedTempFolder.h"
 #include "ui/UniqueFileName.h"
+#include "ScopedTempFolder.h"
 
 #include <gtest/gtest.h>
 
