@@ -3,6 +3,7 @@
 #include "dbhatch.h"
 
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -15,6 +16,17 @@ const AcDbHatch* oneColorGradient(const AcDbEntity& entity)
     return hatch;
 }
 
+std::vector<AcCmColor> gradientColorsOf(const AcDbHatch& hatch)
+{
+    unsigned int count = 0;
+    AcCmColor* colors = nullptr;
+    float* values = nullptr;
+    hatch.getGradientColors(count, colors, values);
+    const std::unique_ptr<AcCmColor[]> ownedColors(colors);
+    const std::unique_ptr<float[]> ownedValues(values);
+    return std::vector<AcCmColor>(colors, colors + count);
+}
+
 } // namespace
 
 void carryOneColorGradient(AcDbEntity& wrapper, const AcDbEntity& source)
@@ -22,14 +34,9 @@ void carryOneColorGradient(AcDbEntity& wrapper, const AcDbEntity& source)
     const AcDbHatch* hatch = oneColorGradient(source);
     if (hatch == nullptr)
         return;
-    unsigned int count = 0;
-    AcCmColor* colors = nullptr;
-    float* values = nullptr;
-    hatch->getGradientColors(count, colors, values);
-    const std::unique_ptr<AcCmColor[]> ownedColors(colors);
-    const std::unique_ptr<float[]> ownedValues(values);
-    if (count > 0)
-        wrapper.setColor(colors[0], Adesk::kTrue);
+    const std::vector<AcCmColor> colors = gradientColorsOf(*hatch);
+    if (!colors.empty())
+        wrapper.setColor(colors.front(), Adesk::kTrue);
 }
 
 void restoreOneColorGradient(AcDbEntity& inner)
@@ -37,13 +44,7 @@ void restoreOneColorGradient(AcDbEntity& inner)
     if (oneColorGradient(inner) == nullptr)
         return;
     auto& hatch = static_cast<AcDbHatch&>(inner);
-    unsigned int count = 0;
-    AcCmColor* colors = nullptr;
-    float* values = nullptr;
-    hatch.getGradientColors(count, colors, values);
-    const std::unique_ptr<AcCmColor[]> ownedColors(colors);
-    const std::unique_ptr<float[]> ownedValues(values);
-    if (count > 0)
+    if (!gradientColorsOf(hatch).empty())
         return;
     // The second colour of a one-colour gradient follows from the first and the shade tint.
     const AcCmColor shown[2] = {hatch.color(), hatch.color()};
